@@ -1,0 +1,168 @@
+// faultwise-cli: argument handling and output; all decoding happens in the core.
+#include "Cli.h"
+
+#include "Cp1252.h"
+#include "DumpFile.h"
+#include "PrintLog.h"
+#include "Product.h"
+#include "Registry.h"
+#include "RunDecoder.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kProgram[] = "faultwise-cli";
+constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
+constexpr char kSizeMismatch[] = "File size do not match";
+
+constexpr char kUsage[] =
+    "Usage: faultwise-cli <type> <dump>...   print the fault report of each dump\n"
+    "       faultwise-cli --list             list the unit types, one leaf of the tree a line\n"
+    "       faultwise-cli --info <type>      print the unit type's info text\n"
+    "       faultwise-cli --guess <dump>     list the unit types that take a dump of this size\n"
+    "       faultwise-cli --help | --version\n"
+    "\n"
+    "<type> is a type id (1 to 30) or a part number exactly as --list shows it.\n"
+    "Lines of --list: type id, make, part number, decoder class, dump size in bytes,\n"
+    "separated by tabs.\n"
+    "\n"
+    "Exit status: 0 when every dump was decoded, 1 when a dump could not be read or has\n"
+    "the wrong size (for --guess: when no unit type takes its size), 2 for a usage error\n"
+    "or a unit type without a decoder.\n";
+
+// Writes each report entry as UTF-8, ended by one newline.
+class StreamSink : public ReportSink {
+public:
+    explicit StreamSink(std::ostream& out)
+        : m_out(out) {}
+    void append(std::string_view entry) override { m_out << cp1252::toUtf8(entry) << '\n'; }
+
+private:
+    std::ostream& m_out;
+};
+
+int usageError(std::ostream& err, const std::string& message) {
+    err << kProgram << ": " << message << "\nTry 'faultwise-cli --help'.\n";
+    return kCliUsage;
+}
+
+// The type id that `argument` names: a whole number, or a part number of the tree. 0 when it
+// names none.
+int32_t parseType(const std::string& argument) {
+    if (!argument.empty() && argument.size() <= 3 &&
+        argument.find_first_not_of("0123456789") == std::string::npos)
+        return std::stoi(argument);
+    for (const UnitTreeLeaf& leaf : unitTree())
+        if (argument == leaf.partNumber)
+            return leaf.typeId;
+    return 0;
+}
+
+void printLeaf(std::ostream& out, const UnitTreeLeaf& leaf) {
+    const UnitType& type = *findUnitType(leaf.typeId);
+    out << leaf.typeId << '\t' << leaf.make << '\t' << leaf.partNumber << '\t' << type.decoderClass
+        << '\t' << type.dumpSize << '\n';
+}
+
+int listTypes(std::ostream& out) {
+    for (const UnitTreeLeaf& leaf : unitTree())
+        printLeaf(out, leaf);
+    return kCliOk;
+}
+
+int printInfo(const std::string& typeArgument, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<ecuDTC> decoder = createDecoder(parseType(typeArgument));
+    if (!decoder) {
+        err << kProgram << ": " << kNoDecoder << '\n';
+        return kCliUsage;
+    }
+    char info[kInfoTextSize] = {};
+    decoder->getInfo(info);
+    out << cp1252::toUtf8(info) << '\n';
+    return kCliOk;
+}
+
+int guessTypes(const std::string& path, std::ostream& out, std::ostream& err) {
+    std::vector<uint8_t> dump;
+    std::string reason;
+    if (!readDumpFile(path, dump, reason)) {
+        err << kProgram << ": " << path << ": " << reason << '\n';
+        return kCliSomeDumpFailed;
+    }
+    bool anyFits = false;
+    for (const UnitTreeLeaf& leaf : unitTree()) {
+        if (size_t(findUnitType(leaf.typeId)->dumpSize) == dump.size()) {
+            printLeaf(out, leaf);
+            anyFits = true;
+        }
+    }
+    return anyFits ? kCliOk : kCliSomeDumpFailed;
+}
+
+int printReports(const std::string& typeArgument, const std::vector<std::string>& paths,
+                 std::ostream& out, std::ostream& err) {
+    const int32_t typeId = parseType(typeArgument);
+    if (!createDecoder(typeId)) {
+        err << kProgram << ": " << kNoDecoder << '\n';
+        return kCliUsage;
+    }
+    StreamSink sink(out);
+    const ScopedReportSink installed(&sink);
+    int status = kCliOk;
+    for (const std::string& path : paths) {
+        std::vector<uint8_t> dump;
+        std::string reason;
+        if (!readDumpFile(path, dump, reason)) {
+            err << kProgram << ": " << path << ": " << reason << '\n';
+            status = kCliSomeDumpFailed;
+            continue;
+        }
+        const std::unique_ptr<ecuDTC> decoder = createDecoder(typeId);
+        if (size_t(decoder->getDumpSize()) != dump.size()) {
+            err << kProgram << ": " << path << ": " << kSizeMismatch << '\n';
+            status = kCliSomeDumpFailed;
+            continue;
+        }
+        if (paths.size() > 1)
+            out << "==> " << path << " <==\n";
+        runDecoder(*decoder, dump.data(), dump.size());
+    }
+    out.flush();
+    return status;
+}
+
+} // namespace
+
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        return usageError(err, "missing arguments");
+
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h") {
+        out << kUsage;
+        return kCliOk;
+    }
+    if (command == "--version") {
+        out << kProgram << ' ' << product::kVersion << '\n';
+        return kCliOk;
+    }
+    if (command == "--list")
+        return args.size() == 1 ? listTypes(out) : usageError(err, "--list takes no arguments");
+    if (command == "--info")
+        return args.size() == 2 ? printInfo(args[1], out, err)
+                                : usageError(err, "--info takes one unit type");
+    if (command == "--guess")
+        return args.size() == 2 ? guessTypes(args[1], out, err)
+                                : usageError(err, "--guess takes one dump");
+    if (command.size() > 1 && command[0] == '-' && command != "--")
+        return usageError(err, "unknown option '" + command + "'");
+
+    size_t first = command == "--" ? 1 : 0;
+    if (args.size() < first + 2)
+        return usageError(err, "give a unit type and at least one dump");
+    return printReports(args[first], {args.begin() + long(first) + 1, args.end()}, out, err);
+}

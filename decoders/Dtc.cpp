@@ -1,0 +1,24 @@
+// The linear catalogue lookup shared by the decoders.
+#include "Dtc.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+// Catalogues are walked no further than this, whatever their declared size.
+constexpr size_t kMaxRowsWalked = 0xFFFF;
+} // namespace
+
+void lookupDTC(const DtcCatalogue& catalogue, int32_t code, char* out) {
+    size_t walked = 0;
+    for (const DtcRecord& row : catalogue) {
+        if (row.code == 0 || walked == kMaxRowsWalked)
+            break;
+        if (row.code == code) {
+            std::memcpy(out, row.text, std::strlen(row.text) + 1);
+            return;
+        }
+        ++walked;
+    }
+    std::snprintf(out, kDescriptionSize, "Undefined error code [%04X]", uint32_t(code));
+}

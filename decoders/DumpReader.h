@@ -1,0 +1,79 @@
+// Bounds-checked access to a dump: every read past the end is absent, never garbage.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+/// A read-only view of a dump. Offsets are checked against the size before any byte is touched,
+/// written as subtractions so that no offset arithmetic can overflow.
+class DumpReader {
+public:
+    DumpReader(const uint8_t* data, int32_t size)
+        : m_data(data)
+        , m_size(size > 0 ? size : 0) {}
+
+    int32_t size() const { return m_size; }
+
+    /// True when the `length` bytes from `offset` all lie inside the dump.
+    bool contains(int64_t offset, int64_t length) const {
+        return offset >= 0 && length >= 0 && offset <= m_size && length <= m_size - offset;
+    }
+
+    std::optional<uint8_t> u8(int64_t offset) const {
+        if (!contains(offset, 1))
+            return std::nullopt;
+        return m_data[offset];
+    }
+
+    std::optional<uint16_t> u16be(int64_t offset) const {
+        if (!contains(offset, 2))
+            return std::nullopt;
+        return uint16_t(m_data[offset] << 8 | m_data[offset + 1]);
+    }
+
+    std::optional<uint16_t> u16le(int64_t offset) const {
+        if (!contains(offset, 2))
+            return std::nullopt;
+        return uint16_t(m_data[offset + 1] << 8 | m_data[offset]);
+    }
+
+    std::optional<uint32_t> u32be(int64_t offset) const {
+        if (!contains(offset, 4))
+            return std::nullopt;
+        return uint32_t(m_data[offset]) << 24 | uint32_t(m_data[offset + 1]) << 16 |
+               uint32_t(m_data[offset + 2]) << 8 | uint32_t(m_data[offset + 3]);
+    }
+
+    std::optional<uint32_t> u32le(int64_t offset) const {
+        if (!contains(offset, 4))
+            return std::nullopt;
+        return uint32_t(m_data[offset + 3]) << 24 | uint32_t(m_data[offset + 2]) << 16 |
+               uint32_t(m_data[offset + 1]) << 8 | uint32_t(m_data[offset]);
+    }
+
+    /// The text at `offset`: it ends at the first NUL byte, after `maxLength` bytes, or at the
+    /// end of the dump, whichever comes first. Empty when `offset` lies outside the dump.
+    std::string_view text(int64_t offset, int64_t maxLength) const {
+        if (!contains(offset, 0) || maxLength <= 0)
+            return {};
+        const int64_t available = m_size - offset;
+        const int64_t limit = maxLength < available ? maxLength : available;
+        const char* start = reinterpret_cast<const char*>(m_data + offset);
+        int64_t length = 0;
+        while (length < limit && start[length] != '\0')
+            ++length;
+        return {start, size_t(length)};
+    }
+
+    /// The `length` raw bytes at `offset`, or an empty view when they do not all lie inside.
+    std::string_view bytes(int64_t offset, int64_t length) const {
+        if (!contains(offset, length))
+            return {};
+        return {reinterpret_cast<const char*>(m_data + offset), size_t(length)};
+    }
+
+private:
+    const uint8_t* m_data;
+    int32_t m_size;
+};

@@ -1,0 +1,11 @@
+// Kia/Hyundai 2007> units with a Freescale MAC7242: fault blocks in the full flash image.
+#pragma once
+
+#include "Ecudtc.h"
+
+class ecu2p400 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

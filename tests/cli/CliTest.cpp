@@ -1,0 +1,171 @@
+// faultwise-cli: listing, info, guessing, reports, and the exit statuses of its failures.
+#include "Cli.h"
+#include "ReportCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> args) {
+    args.insert(args.begin(), "faultwise-cli");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args)
+        argv.push_back(arg.c_str());
+    std::ostringstream out, err;
+    const int status = runCli(int(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+class CliTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("faultwise-cli-test-" + std::to_string(::getpid()) + "-" +
+                 testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string write(const std::string& name, const Dump& dump) {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(dump.data()), std::streamsize(dump.size()));
+        return path.string();
+    }
+
+    // A type-1 dump with one block: a known code and a byte past ASCII in the identifier.
+    Dump type1Dump() {
+        Dump dump = filledDump(0x50000, 0xFF);
+        patch(dump, 0x40000, {0x00, 0x25, 0x06, 0x06});
+        patch(dump, 0x40004 + 8, {0x13, 0x46});
+        patch(dump, 0x48030, {0x00, 0x04});
+        patchText(dump, 0x48034, std::string("ID\x96\x81") + '\0');
+        return dump;
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(CliTest, ListsEveryLeafInTreeOrder) {
+    const CliRun result = run({"--list"});
+    EXPECT_EQ(result.status, 0);
+    std::istringstream lines(result.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 56u);
+    EXPECT_EQ(rows.front(), "25\tCherry\t3606010BB\tcherrym11\t8192");
+    EXPECT_EQ(rows[31], "1\tKIA\t95910-1U000\tecu2p400\t327680");
+    EXPECT_EQ(rows.back(), "13\tVolvo\tP31334542\tvolvo2011\t16384");
+}
+
+TEST_F(CliTest, InfoByIdAndByPartNumber) {
+    const std::string info =
+        "Vehicles: Kia-Hyundai 2007>\nIC: Freescale MAC7242VAF64\nFull flash used\n";
+    EXPECT_EQ(run({"--info", "1"}).out, info);
+    EXPECT_EQ(run({"--info", "95910-2P400"}).out, info);
+}
+
+TEST_F(CliTest, GuessListsTheLeavesOfTheDumpsSize) {
+    const std::string path = write("flash.bin", filledDump(0x50000, 0xFF));
+    const CliRun result = run({"--guess", path});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "1\tKIA\t95910-1U000\tecu2p400\t327680\n"
+                          "1\tKIA\t95910-1U100\tecu2p400\t327680\n"
+                          "1\tKIA\t95910-2P100\tecu2p400\t327680\n"
+                          "1\tKIA\t95910-2P200\tecu2p400\t327680\n"
+                          "1\tKIA\t95910-2P400\tecu2p400\t327680\n");
+    const CliRun none = run({"--guess", write("odd.bin", filledDump(100, 0))});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+}
+
+TEST_F(CliTest, ReportIsUtf8WithOneNewlinePerEntry) {
+    const CliRun result = run({"95910-2P400", write("unit.bin", type1Dump())});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "ECU error block:\n"
+                          "\tB1346 Stage Driver airbag resistance too high\n"
+                          "ECU identifier block:\nID\xE2\x80\x93\xC2\x81\n");
+}
+
+TEST_F(CliTest, SeveralDumpsGetHeadersAndBadOnesAreNamed) {
+    const std::string good = write("good.bin", type1Dump());
+    const std::string small = write("small.bin", filledDump(0x10000, 0xFF));
+    const std::string missing = (m_dir / "missing.bin").string();
+    const CliRun result = run({"1", good, small, missing, good});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "faultwise-cli: " + small + ": File size do not match\n" +
+                              "faultwise-cli: " + missing + ": No such file or directory\n");
+    const std::string report = "ECU error block:\n"
+                               "\tB1346 Stage Driver airbag resistance too high\n"
+                               "ECU identifier block:\nID\xE2\x80\x93\xC2\x81\n";
+    EXPECT_EQ(result.out, "==> " + good + " <==\n" + report + "==> " + good + " <==\n" + report);
+}
+
+TEST_F(CliTest, FilesThatAreNoDumpsAreRefused) {
+    const std::string fifo = (m_dir / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    for (const Case& c : {Case{m_dir.string(), "Is a directory"}, Case{fifo, "not a regular file"},
+                          Case{"/dev/zero", "not a regular file"}}) {
+        const CliRun result = run({"1", c.path});
+        EXPECT_EQ(result.status, 1) << c.path;
+        EXPECT_EQ(result.out, "") << c.path;
+        EXPECT_EQ(result.err, "faultwise-cli: " + c.path + ": " + c.reason + "\n");
+    }
+}
+
+TEST_F(CliTest, OversizedFileIsRefusedBeforeReading) {
+    const std::string path = (m_dir / "huge.bin").string();
+    { std::ofstream(path, std::ios::binary); }
+    fs::resize_file(path, 4ull << 30); // sparse: no disk space used
+    const CliRun result = run({"1", path});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("file too large: 4294967296 bytes"), std::string::npos);
+}
+
+TEST_F(CliTest, UsageErrorsAndTypesWithoutDecoderExitWithTwo) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string errStart;
+    };
+    const std::string sorry = "faultwise-cli: Sorry. No DTC calc for this item.\n";
+    for (const Case& c : {Case{{}, "faultwise-cli: missing arguments"},
+                          Case{{"--bogus"}, "faultwise-cli: unknown option '--bogus'"},
+                          Case{{"1"}, "faultwise-cli: give a unit type"},
+                          Case{{"--info"}, "faultwise-cli: --info takes one unit type"},
+                          Case{{"0", "x.bin"}, sorry}, Case{{"31", "x.bin"}, sorry},
+                          Case{{"no-such-part", "x.bin"}, sorry}, Case{{"--info", "31"}, sorry}}) {
+        const CliRun result = run(c.args);
+        EXPECT_EQ(result.status, 2) << c.errStart;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err.rfind(c.errStart, 0), 0u) << result.err;
+    }
+}
+
+TEST_F(CliTest, HelpAndVersion) {
+    EXPECT_EQ(run({"--help"}).out.rfind("Usage: faultwise-cli", 0), 0u);
+    EXPECT_EQ(run({"--version"}).out.rfind("faultwise-cli ", 0), 0u);
+}
+
+} // namespace
