@@ -20,5 +20,16 @@ void lookupDTC(const DtcCatalogue& catalogue, int32_t code, char* out) {
         }
         ++walked;
     }
-    std::snprintf(out, kDescriptionSize, "Undefined error code [%04X]", uint32_t(code));
+    describeUndefined(code, kUndefinedFourDigits, out);
+}
+
+void describeUndefined(int32_t stored, const char* undefinedFormat, char* out) {
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#endif
+    std::snprintf(out, kDescriptionSize, undefinedFormat, uint32_t(stored));
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
 }

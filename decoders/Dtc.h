@@ -52,6 +52,25 @@ constexpr std::optional<int32_t> mapCode(const std::array<CodeMapEntry, N>& map,
     return std::nullopt;
 }
 
+/// The text of a stored code that a decoder's map does not cover, as most decoders print it.
+constexpr char kUndefinedFourDigits[] = "Undefined error code [%04X]";
+constexpr char kUndefinedTwoDigits[] = "Undefined error code [%02X]";
+
+/// Writes `undefinedFormat` (a printf format taking the code as unsigned) with `stored` into
+/// `out` (256 bytes).
+void describeUndefined(int32_t stored, const char* undefinedFormat, char* out);
+
+/// Describes a stored code the way most decoders do: through `map` into `catalogue` with
+/// lookupDTC, or with `undefinedFormat` filled with the stored code when the map lacks it.
+template <size_t N>
+void describeMapped(const std::array<CodeMapEntry, N>& map, const DtcCatalogue& catalogue,
+                    int32_t stored, const char* undefinedFormat, char* out) {
+    if (const std::optional<int32_t> mapped = mapCode(map, stored))
+        lookupDTC(catalogue, *mapped, out);
+    else
+        describeUndefined(stored, undefinedFormat, out);
+}
+
 /// True when the row codes of `rows[first, last)` strictly ascend; catalogues check this at
 /// compile time where their order is promised.
 template <size_t N>

@@ -6,6 +6,7 @@
 #include "DumpReader.h"
 #include "InfoText.h"
 #include "PrintLog.h"
+#include "ReportShape.h"
 
 #include <array>
 
@@ -51,7 +52,7 @@ void decodeBlock(const DumpReader& dump, int32_t recordArea) {
         ++printed;
     }
     if (printed == 0)
-        printLog("\tNo DTC");
+        printLog(kNoDtc);
 }
 
 } // namespace

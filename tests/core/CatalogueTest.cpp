@@ -71,6 +71,19 @@ TEST(CodeMapTest, FirstPairWinsAndUnmappedIsNone) {
     EXPECT_FALSE(mapCode(map, 1).has_value());
 }
 
+TEST(CodeMapTest, DescribeMappedGoesThroughTheMapOrPrintsTheStoredCode) {
+    constexpr std::array<CodeMapEntry, 2> map = {{{0xE900, 0x1193}, {0x82, 0x1C14}}};
+    char out[kDescriptionSize];
+    describeMapped(map, dtcGenericB, 0xE900, kUndefinedTwoDigits, out);
+    EXPECT_STREQ(out, "B1193 Crash Event Storage Full and Locked");
+    describeMapped(map, dtcGenericB, 0x82, kUndefinedTwoDigits, out); // mapped, no row
+    EXPECT_STREQ(out, "Undefined error code [1C14]");
+    describeMapped(map, dtcGenericB, 0x12, kUndefinedTwoDigits, out);
+    EXPECT_STREQ(out, "Undefined error code [12]");
+    describeMapped(map, dtcGenericB, 0x1193, kUndefinedFourDigits, out); // a catalogue code
+    EXPECT_STREQ(out, "Undefined error code [1193]");
+}
+
 TEST(CatalogueTest, HyundaiKiaHasAllRowsAndItsEndRow) {
     EXPECT_EQ(dtcHyundaiKia.size(), 140u);
     EXPECT_EQ(dtcHyundaiKia.end()[-1].code, 0);

@@ -1,0 +1,24 @@
+// The report tail that most EEPROM decoders share: numbered fault lines or "\tNo DTC".
+#pragma once
+
+#include "PrintLog.h"
+
+constexpr char kErrorCodesHeading[] = "Error codes:";
+constexpr char kNoDtc[] = "\tNo DTC";
+
+/// Prints "\tError code %d) = %s" lines numbered from 1, and "\tNo DTC" at the end when there
+/// was none.
+class NumberedFaults {
+public:
+    void print(const char* description) {
+        printLog("\tError code %d) = %s", ++m_count, description);
+    }
+    void printNoDtcIfNone() const {
+        if (m_count == 0)
+            printLog(kNoDtc);
+    }
+    int count() const { return m_count; }
+
+private:
+    int m_count = 0;
+};
