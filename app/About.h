@@ -1,0 +1,29 @@
+// The About window: product, purpose, maker, and links to the web page and the contact address.
+#pragma once
+
+#include <QDialog>
+
+class ClickableLabel;
+class QLabel;
+class QPushButton;
+
+class TfrmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmAbout(QWidget* owner);
+
+private slots:
+    void btnOkClick();
+    void lblCopyrightClick();
+    void lblMoreInfoClick();
+
+private:
+    void FormCreate();
+
+    QLabel* icLogo;
+    QLabel* lblInfo;
+    ClickableLabel* lblCopyright;
+    ClickableLabel* lblMoreInfo;
+    QPushButton* btnOk;
+};

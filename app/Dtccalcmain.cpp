@@ -1,0 +1,317 @@
+// The main window: opening a dump, choosing the unit type, running the check, saving the log.
+#include "Dtccalcmain.h"
+
+#include "About.h"
+#include "CalloutPanel.h"
+#include "DumpLoader.h"
+#include "Product.h"
+#include "Registry.h"
+#include "ReportText.h"
+#include "RunDecoder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSaveFile>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTypeIdRole = Qt::UserRole;
+constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
+constexpr char kSizeMismatch[] = "File size do not match";
+
+} // namespace
+
+TfrmDTCReader::TfrmDTCReader(QWidget* parent)
+    : QMainWindow(parent)
+    , m_dumpFileName(QStringLiteral("dump.bin"))
+    , m_logFileName(QStringLiteral("error_log.txt"))
+    , m_sink(this)
+    , m_lblStatusText(new QLabel(QStringLiteral("Ready..."), this))
+    , m_Ani(new QProgressBar(this))
+    , m_tvTypes(new QTreeWidget(this))
+    , m_pnlRight(new QWidget(this))
+    , m_mOutput(new QPlainTextEdit(m_pnlRight))
+    , m_pnlShowInfo(new CalloutPanel(10, 10, 2, m_pnlRight))
+    , m_lblInfo(new QLabel(QStringLiteral("No info"), m_pnlShowInfo))
+    , dlgFileOpen(new QFileDialog(this))
+    , dlgFileSave(new QFileDialog(this))
+    , m_frmAbout(nullptr) {
+    setObjectName(QStringLiteral("frmDTCReader"));
+    setWindowTitle(
+        QStringLiteral("%1 by %2")
+            .arg(QString::fromUtf8(product::kName), QString::fromUtf8(product::kWebAddress)));
+    resize(640, 480);
+
+    QStatusBar* sbBottom = statusBar();
+    sbBottom->setObjectName(QStringLiteral("sbBottom"));
+    sbBottom->setFixedHeight(24);
+    sbBottom->setSizeGripEnabled(true);
+    m_lblStatusText->setObjectName(QStringLiteral("m_lblStatusText"));
+    sbBottom->addWidget(m_lblStatusText, 1);
+    m_Ani->setObjectName(QStringLiteral("m_Ani"));
+    m_Ani->setRange(0, 0); // no known end: an animated busy bar
+    m_Ani->setTextVisible(false);
+    m_Ani->setFixedWidth(32);
+    m_Ani->setVisible(false);
+    sbBottom->addPermanentWidget(m_Ani);
+
+    auto* pnlMain = new QWidget(this);
+    pnlMain->setObjectName(QStringLiteral("pnlMain"));
+    auto* mainLayout = new QHBoxLayout(pnlMain);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    m_tvTypes->setObjectName(QStringLiteral("m_tvTypes"));
+    m_tvTypes->setFixedWidth(201);
+    m_tvTypes->setHeaderHidden(true);
+    mainLayout->addWidget(m_tvTypes);
+    m_pnlRight->setObjectName(QStringLiteral("m_pnlRight"));
+    mainLayout->addWidget(m_pnlRight, 1);
+    setCentralWidget(pnlMain);
+
+    auto* rightLayout = new QVBoxLayout(m_pnlRight);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    m_mOutput->setObjectName(QStringLiteral("m_mOutput"));
+    m_mOutput->setReadOnly(true);
+    m_mOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont memoFont(QStringLiteral("Courier"));
+    memoFont.setStyleHint(QFont::TypeWriter);
+    memoFont.setFixedPitch(true);
+    m_mOutput->setFont(memoFont);
+    rightLayout->addWidget(m_mOutput, 1);
+
+    m_pnlShowInfo->setObjectName(QStringLiteral("m_pnlShowInfo"));
+    m_pnlShowInfo->setFixedHeight(104);
+    auto* infoLayout = new QVBoxLayout(m_pnlShowInfo);
+    infoLayout->setContentsMargins(0, 10, 0, 0);
+    m_lblInfo->setObjectName(QStringLiteral("m_lblInfo"));
+    QFont infoFont = m_lblInfo->font();
+    infoFont.setBold(true);
+    m_lblInfo->setFont(infoFont);
+    m_lblInfo->setAlignment(Qt::AlignCenter);
+    m_lblInfo->setWordWrap(false);
+    infoLayout->addWidget(m_lblInfo);
+    m_pnlShowInfo->setVisible(false);
+    rightLayout->addWidget(m_pnlShowInfo);
+
+    dlgFileOpen->setObjectName(QStringLiteral("dlgFileOpen"));
+    dlgFileOpen->setAcceptMode(QFileDialog::AcceptOpen);
+    dlgFileOpen->setFileMode(QFileDialog::ExistingFile);
+    dlgFileOpen->setDefaultSuffix(QStringLiteral("bin"));
+    dlgFileOpen->setNameFilters(
+        {QStringLiteral("Binary files (*.bin)"), QStringLiteral("All files (*)")});
+    dlgFileOpen->selectFile(m_dumpFileName);
+
+    dlgFileSave->setObjectName(QStringLiteral("dlgFileSave"));
+    dlgFileSave->setAcceptMode(QFileDialog::AcceptSave);
+    dlgFileSave->setFileMode(QFileDialog::AnyFile);
+    dlgFileSave->setWindowTitle(QStringLiteral("Save DTC log file"));
+    dlgFileSave->setNameFilter(QStringLiteral("Text Files (*.txt)"));
+    dlgFileSave->setOption(QFileDialog::DontConfirmOverwrite);
+    dlgFileSave->selectFile(m_logFileName);
+
+    buildMenus();
+    buildTree();
+    connect(m_tvTypes, &QTreeWidget::itemSelectionChanged, this, &TfrmDTCReader::m_tvTypesChange);
+
+    m_frmAbout = new TfrmAbout(this);
+}
+
+TfrmDTCReader::~TfrmDTCReader() = default;
+
+void TfrmDTCReader::buildMenus() {
+    QMenu* mnItemFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnItemFile->setObjectName(QStringLiteral("mnItemFile"));
+    miOpen = mnItemFile->addAction(QStringLiteral("&Open..."), this, &TfrmDTCReader::miOpenClick);
+    miOpen->setObjectName(QStringLiteral("miOpen"));
+    miOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    miSaveFile =
+        mnItemFile->addAction(QStringLiteral("Save..."), this, &TfrmDTCReader::miSaveFileClick);
+    miSaveFile->setObjectName(QStringLiteral("miSaveFile"));
+    miSaveFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_miClose = mnItemFile->addAction(QStringLiteral("Exit"), this, &TfrmDTCReader::m_miCloseClick);
+    m_miClose->setObjectName(QStringLiteral("m_miClose"));
+
+    QMenu* menuItem1 = menuBar()->addMenu(QStringLiteral("Tools"));
+    menuItem1->setObjectName(QStringLiteral("MenuItem1"));
+    m_miCheckDTC = menuItem1->addAction(QStringLiteral("Check for DTC History"), this,
+                                        &TfrmDTCReader::m_miCheckDTCClick);
+    m_miCheckDTC->setObjectName(QStringLiteral("m_miCheckDTC"));
+    m_miCheckDTC->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_miCheckDTC->setEnabled(false);
+
+    miAbout = menuBar()->addAction(QStringLiteral("About..."), this, &TfrmDTCReader::miAboutClick);
+    miAbout->setObjectName(QStringLiteral("miAbout"));
+}
+
+void TfrmDTCReader::buildTree() {
+    QTreeWidgetItem* makeNode = nullptr;
+    for (const UnitTreeLeaf& leaf : unitTree()) {
+        const QString make = QString::fromUtf8(leaf.make);
+        if (!makeNode || makeNode->text(0) != make) {
+            makeNode = new QTreeWidgetItem(m_tvTypes, {make});
+            makeNode->setData(0, kTypeIdRole, 0);
+        }
+        auto* item = new QTreeWidgetItem(makeNode, {QString::fromUtf8(leaf.partNumber)});
+        item->setData(0, kTypeIdRole, leaf.typeId);
+    }
+    m_tvTypes->collapseAll();
+}
+
+void TfrmDTCReader::append(std::string_view entry) {
+    m_mOutput->appendPlainText(reportToQString(entry));
+}
+
+void TfrmDTCReader::miOpenClick() {
+    if (dlgFileOpen->exec() != QDialog::Accepted || dlgFileOpen->selectedFiles().isEmpty())
+        return;
+    openDump(dlgFileOpen->selectedFiles().constFirst());
+}
+
+bool TfrmDTCReader::openDump(const QString& path) {
+    QByteArray bytes;
+    QString reason;
+    if (!loadDumpFile(path, bytes, reason)) {
+        showError(QStringLiteral("Cannot open file \"%1\". %2")
+                      .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    m_dump = std::move(bytes);
+    m_dumpFileName = path;
+    m_lblStatusText->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(path));
+    UpdateCheckEnabled();
+    m_mOutput->clear();
+    return true;
+}
+
+void TfrmDTCReader::UpdateCheckEnabled() {
+    m_miCheckDTC->setEnabled(!m_tvTypes->selectedItems().isEmpty() && !m_dump.isEmpty());
+}
+
+void TfrmDTCReader::m_tvTypesChange() {
+    UpdateCheckEnabled();
+    if (const std::unique_ptr<ecuDTC> decoder = CreateSelectedDecoder()) {
+        char info[kInfoTextSize] = {};
+        decoder->getInfo(info);
+        m_lblInfo->setText(reportToQString(info));
+        m_pnlShowInfo->setVisible(true);
+    } else {
+        m_lblInfo->setText(QString());
+        m_pnlShowInfo->setVisible(false);
+    }
+}
+
+std::unique_ptr<ecuDTC> TfrmDTCReader::CreateSelectedDecoder() const {
+    const QList<QTreeWidgetItem*> selected = m_tvTypes->selectedItems();
+    if (selected.isEmpty())
+        return nullptr;
+    return createDecoder(selected.constFirst()->data(0, kTypeIdRole).toInt());
+}
+
+void TfrmDTCReader::m_miCheckDTCClick() {
+    CheckDTC();
+}
+
+void TfrmDTCReader::CheckDTC() {
+    const std::unique_ptr<ecuDTC> decoder = CreateSelectedDecoder();
+    if (!decoder) {
+        QMessageBox::critical(this, QString::fromUtf8(product::kName),
+                              QString::fromUtf8(kNoDecoder));
+        return;
+    }
+    m_Ani->setVisible(true);
+    const bool decoded = RunDecoder(*decoder);
+    m_Ani->setVisible(false);
+    if (!decoded)
+        showError(QString::fromUtf8(kSizeMismatch));
+}
+
+bool TfrmDTCReader::RunDecoder(ecuDTC& decoder) {
+    return runDecoder(decoder, reinterpret_cast<const uint8_t*>(m_dump.constData()),
+                      size_t(m_dump.size())) == DecodeResult::Decoded;
+}
+
+QString TfrmDTCReader::proposedLogName() {
+    const QFileInfo dump(m_dumpFileName);
+    const QString baseName = dump.completeBaseName();
+    if (baseName != QStringLiteral("0"))
+        m_logFileName = QStringLiteral("%1_error_log.txt").arg(baseName);
+    return m_logFileName;
+}
+
+void TfrmDTCReader::miSaveFileClick() {
+    const QString proposal = proposedLogName();
+    const QFileInfo dump(m_dumpFileName);
+    if (dump.isAbsolute())
+        dlgFileSave->setDirectory(dump.absolutePath());
+    dlgFileSave->selectFile(proposal);
+    if (dlgFileSave->exec() != QDialog::Accepted || dlgFileSave->selectedFiles().isEmpty())
+        return;
+    const QString path = dlgFileSave->selectedFiles().constFirst();
+    m_logFileName = QFileInfo(path).fileName();
+    saveLog(path);
+}
+
+bool TfrmDTCReader::saveLog(const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showError(QStringLiteral("Cannot create file \"%1\". %2")
+                      .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    file.write(reportLinesToFile(memoLines()));
+    if (!file.commit()) {
+        showError(QStringLiteral("Cannot write file \"%1\". %2")
+                      .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+QStringList TfrmDTCReader::memoLines() const {
+    QStringList lines;
+    const QTextDocument* document = m_mOutput->document();
+    if (document->isEmpty())
+        return lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        lines.append(block.text());
+    return lines;
+}
+
+void TfrmDTCReader::miAboutClick() {
+    m_frmAbout->show();
+    m_frmAbout->raise();
+    m_frmAbout->activateWindow();
+}
+
+void TfrmDTCReader::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    QMainWindow::changeEvent(event);
+}
+
+void TfrmDTCReader::FormActivate() {
+    m_frmAbout->hide();
+}
+
+void TfrmDTCReader::m_miCloseClick() {
+    close();
+}
+
+void TfrmDTCReader::showError(const QString& message) {
+    QMessageBox::critical(this, QString::fromUtf8(product::kName), message);
+}

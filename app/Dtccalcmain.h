@@ -1,0 +1,88 @@
+// The main window: unit-type tree, info panel, report memo, menus and the check flow.
+#pragma once
+
+#include "PrintLog.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class CalloutPanel;
+class QAction;
+class QFileDialog;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QTreeWidget;
+class TfrmAbout;
+class ecuDTC;
+
+class TfrmDTCReader : public QMainWindow, private ReportSink {
+    Q_OBJECT
+
+public:
+    explicit TfrmDTCReader(QWidget* parent = nullptr);
+    ~TfrmDTCReader() override;
+
+    /// Loads the dump at `path` as "&Open..." does after its dialog: on success it replaces the
+    /// dump, the status text and clears the report; on failure it shows why and changes nothing.
+    bool openDump(const QString& path);
+
+    /// Writes the report to `path` (CR LF line ends, Windows-1252); an existing file is replaced
+    /// only once the new one is complete. Shows an error and returns false when that fails.
+    bool saveLog(const QString& path);
+
+    /// The name that Save proposes for the error log, as it stands before the dialog opens.
+    QString proposedLogName();
+
+    const QByteArray& dump() const { return m_dump; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void miOpenClick();
+    void miSaveFileClick();
+    void m_miCloseClick();
+    void m_miCheckDTCClick();
+    void miAboutClick();
+    void m_tvTypesChange();
+
+private:
+    void append(std::string_view entry) override;
+
+    void buildMenus();
+    void buildTree();
+    void FormActivate();
+    void UpdateCheckEnabled();
+    std::unique_ptr<ecuDTC> CreateSelectedDecoder() const;
+    void CheckDTC();
+    bool RunDecoder(ecuDTC& decoder);
+    void showError(const QString& message);
+    QStringList memoLines() const;
+
+    QByteArray m_dump;
+    QString m_dumpFileName;
+    QString m_logFileName;
+    ScopedReportSink m_sink;
+
+    QLabel* m_lblStatusText;
+    QProgressBar* m_Ani;
+    QTreeWidget* m_tvTypes;
+    QWidget* m_pnlRight;
+    QPlainTextEdit* m_mOutput;
+    CalloutPanel* m_pnlShowInfo;
+    QLabel* m_lblInfo;
+    QFileDialog* dlgFileOpen;
+    QFileDialog* dlgFileSave;
+    QAction* miOpen;
+    QAction* miSaveFile;
+    QAction* m_miClose;
+    QAction* m_miCheckDTC;
+    QAction* miAbout;
+    TfrmAbout* m_frmAbout;
+};

@@ -1,0 +1,413 @@
+// The main window and the About window, driven offscreen through their menus and dialogs.
+#include "About.h"
+#include "Dtccalcmain.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <functional>
+#include <sys/stat.h>
+
+namespace {
+
+// Runs `answer` on the next modal dialog as soon as it is shown, from inside its event loop.
+// Any further dialog is rejected, so that a test fails instead of hanging; `seen` counts them all.
+class ModalAnswer : public QObject {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer)
+        : m_answer(std::move(answer)) {
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == m_answered)
+                return;
+            m_answered = modal;
+            if (seen++ == 0)
+                m_answer(modal);
+            else if (auto* dialog = qobject_cast<QDialog*>(modal))
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        m_poll.start(5);
+    }
+    int seen = 0;
+
+private:
+    std::function<void(QWidget*)> m_answer;
+    QPointer<QWidget> m_answered;
+    QTimer m_poll;
+};
+
+// Closes the next message box and keeps its text.
+struct MessageAnswer : ModalAnswer {
+    QString text;
+    MessageAnswer()
+        : ModalAnswer([this](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            text = box->text();
+            box->close();
+        }) {}
+};
+
+QByteArray type1Dump(quint16 code) {
+    QByteArray dump(0x50000, char(0xFF));
+    const char marker[] = {0x00, 0x25, 0x06, 0x06};
+    dump.replace(0x40000, 4, marker, 4);
+    dump[0x40004 + 8] = char(code >> 8);
+    dump[0x40004 + 9] = char(code & 0xFF);
+    return dump;
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TfrmDTCReader> window;
+    std::unique_ptr<QTemporaryDir> tempDir;
+
+    template <class T>
+    T* child(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+    QAction* action(const char* name) { return child<QAction>(name); }
+    QString status() { return child<QLabel>("m_lblStatusText")->text(); }
+    QString memo() { return child<QPlainTextEdit>("m_mOutput")->toPlainText(); }
+
+    QString writeFile(const QString& name, const QByteArray& bytes) {
+        const QString path = tempDir->filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // Selects the leaf `partNumber`, or the make node `make` when no part is given.
+    void select(const QString& make, const QString& partNumber = QString()) {
+        auto* tree = child<QTreeWidget>("m_tvTypes");
+        const QList<QTreeWidgetItem*> makes = tree->findItems(make, Qt::MatchExactly);
+        QVERIFY(makes.size() == 1);
+        QTreeWidgetItem* item = makes.first();
+        if (!partNumber.isEmpty()) {
+            item = nullptr;
+            for (int i = 0; i < makes.first()->childCount(); ++i)
+                if (makes.first()->child(i)->text(0) == partNumber)
+                    item = makes.first()->child(i);
+            QVERIFY(item);
+        }
+        tree->setCurrentItem(item);
+    }
+
+    // Opens `path` through the real open dialog, as a user would.
+    void openThroughDialog(const QString& path) {
+        ModalAnswer answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            // Typed into the name field: the dialog's file list fills in asynchronously.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(path);
+            QMetaObject::invokeMethod(dialog, "done", Qt::QueuedConnection,
+                                      Q_ARG(int, QDialog::Accepted));
+        });
+        action("miOpen")->trigger();
+        QCOMPARE(answer.seen, 1);
+    }
+
+    // Triggers Check and returns the text of the message box it showed, if any.
+    QString check() {
+        MessageAnswer answer;
+        action("m_miCheckDTC")->trigger();
+        QTest::qWait(20);
+        return answer.text;
+    }
+
+private slots:
+    void init() {
+        tempDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(tempDir->isValid());
+        window = std::make_unique<TfrmDTCReader>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        tempDir.reset();
+    }
+
+    void startsReadyWithCheckDisabledAndCollapsedTree() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Faultwise by https://faultwise.example"));
+        QCOMPARE(status(), QStringLiteral("Ready..."));
+        QVERIFY(!action("m_miCheckDTC")->isEnabled());
+        QVERIFY(!child<QWidget>("m_pnlShowInfo")->isVisible());
+        QCOMPARE(action("miOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(action("miSaveFile")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(action("m_miCheckDTC")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+        auto* tree = child<QTreeWidget>("m_tvTypes");
+        QCOMPARE(tree->topLevelItemCount(), 16);
+        int leaves = 0;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* make = tree->topLevelItem(i);
+            QVERIFY(!make->isExpanded());
+            QCOMPARE(make->data(0, Qt::UserRole).toInt(), 0);
+            leaves += make->childCount();
+        }
+        QCOMPARE(leaves, 56);
+        QCOMPARE(tree->topLevelItem(14)->child(0)->text(0),
+                 QStringLiteral("7\u04150 959 655 \u0421"));
+        QCOMPARE(tree->topLevelItem(14)->child(0)->data(0, Qt::UserRole).toInt(), 26);
+    }
+
+    void leafShowsInfoBeforeAnyDumpWhileCheckStaysDisabled() {
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        QVERIFY(child<QWidget>("m_pnlShowInfo")->isVisible());
+        QCOMPARE(child<QLabel>("m_lblInfo")->text(),
+                 QStringLiteral(
+                     "Vehicles: Kia-Hyundai 2007>\nIC: Freescale MAC7242VAF64\nFull flash used"));
+        QVERIFY(!action("m_miCheckDTC")->isEnabled());
+        select(QStringLiteral("KIA"));
+        QVERIFY(!child<QWidget>("m_pnlShowInfo")->isVisible());
+    }
+
+    void emptyDumpKeepsCheckDisabled() {
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        QVERIFY(window->openDump(writeFile(QStringLiteral("empty.bin"), {})));
+        QVERIFY(!action("m_miCheckDTC")->isEnabled());
+    }
+
+    void makeNodeEnablesCheckButHasNoDecoder() {
+        QVERIFY(window->openDump(writeFile(QStringLiteral("unit.bin"), type1Dump(0x1346))));
+        select(QStringLiteral("KIA"));
+        QVERIFY(action("m_miCheckDTC")->isEnabled());
+        QCOMPARE(check(), QStringLiteral("Sorry. No DTC calc for this item."));
+        QCOMPARE(memo(), QString());
+    }
+
+    void typeOneDumpDecodesAndTwoChecksAppendTwice() {
+        openThroughDialog(writeFile(QStringLiteral("unit.bin"), type1Dump(0x1346)));
+        QCOMPARE(status(),
+                 QStringLiteral("File: ") + tempDir->filePath(QStringLiteral("unit.bin")));
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        QVERIFY(action("m_miCheckDTC")->isEnabled());
+        const QString report =
+            QStringLiteral("ECU error block:\n\tB1346 Stage Driver airbag resistance too high");
+        QCOMPARE(check(), QString());
+        QCOMPARE(memo(), report);
+        QCOMPARE(check(), QString());
+        QCOMPARE(memo(), report + QLatin1Char('\n') + report);
+        QVERIFY(!child<QProgressBar>("m_Ani")->isVisible());
+    }
+
+    void wrongSizeLeavesTheReportUntouched() {
+        QVERIFY(window->openDump(writeFile(QStringLiteral("small.bin"), QByteArray(65536, 0))));
+        printLog("earlier report");
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        QCOMPARE(check(), QStringLiteral("File size do not match"));
+        QCOMPARE(memo(), QStringLiteral("earlier report"));
+        QVERIFY(!child<QProgressBar>("m_Ani")->isVisible());
+    }
+
+    void secondOpenClearsTheMemoAndReplacesTheStatus() {
+        QVERIFY(window->openDump(writeFile(QStringLiteral("a.bin"), type1Dump(0x1346))));
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        check();
+        QVERIFY(!memo().isEmpty());
+        const QString second = writeFile(QStringLiteral("b.bin"), type1Dump(0x1101));
+        QVERIFY(window->openDump(second));
+        QCOMPARE(memo(), QString());
+        QCOMPARE(status(), QStringLiteral("File: ") + second);
+    }
+
+    void filesThatAreNoDumpsChangeNothing_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << QStringLiteral("<dir>") << QStringLiteral("It is a folder");
+        QTest::newRow("a FIFO") << QStringLiteral("<fifo>") << QStringLiteral("not a regular file");
+        QTest::newRow("a character device")
+            << QStringLiteral("/dev/zero") << QStringLiteral("not a regular file");
+        QTest::newRow("a missing file")
+            << QStringLiteral("<missing>") << QStringLiteral("does not exist");
+        QTest::newRow("a 4 GiB sparse file")
+            << QStringLiteral("<huge>")
+            << QStringLiteral("4294967296 bytes; dumps are at most 16 MiB");
+    }
+
+    void filesThatAreNoDumpsChangeNothing() {
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        if (path == QStringLiteral("<dir>")) {
+            path = tempDir->path();
+        } else if (path == QStringLiteral("<fifo>")) {
+            path = tempDir->filePath(QStringLiteral("fifo"));
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (path == QStringLiteral("<missing>")) {
+            path = tempDir->filePath(QStringLiteral("missing.bin"));
+        } else if (path == QStringLiteral("<huge>")) {
+            path = writeFile(QStringLiteral("huge.bin"), {});
+            QFile huge(path);
+            QVERIFY(huge.resize(qint64(4) << 30));
+        }
+        const QString good = writeFile(QStringLiteral("unit.bin"), type1Dump(0x1346));
+        QVERIFY(window->openDump(good));
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        check();
+        const QString report = memo();
+
+        MessageAnswer answer;
+        QVERIFY(!window->openDump(path));
+        QVERIFY2(answer.text.contains(reason), qPrintable(answer.text));
+        QVERIFY(answer.text.contains(path));
+        QCOMPARE(window->dump().size(), 0x50000);
+        QCOMPARE(status(), QStringLiteral("File: ") + good);
+        QCOMPARE(memo(), report);
+    }
+
+    void saveProposesTheDumpsBaseName() {
+        QCOMPARE(window->proposedLogName(), QStringLiteral("dump_error_log.txt"));
+        QVERIFY(window->openDump(writeFile(QStringLiteral("unit7.bin"), {})));
+        QCOMPARE(window->proposedLogName(), QStringLiteral("unit7_error_log.txt"));
+        QVERIFY(window->openDump(writeFile(QStringLiteral("a.b.bin"), {})));
+        QCOMPARE(window->proposedLogName(), QStringLiteral("a.b_error_log.txt"));
+        QVERIFY(window->openDump(writeFile(QStringLiteral("0.bin"), {})));
+        QCOMPARE(window->proposedLogName(), QStringLiteral("a.b_error_log.txt"));
+    }
+
+    void saveWritesCrLfWindows1252ThroughTheDialog() {
+        QVERIFY(window->openDump(writeFile(QStringLiteral("unit7.bin"), type1Dump(0x1346))));
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        check();
+        check();
+        const QString target = tempDir->filePath(QStringLiteral("unit7_error_log.txt"));
+        writeFile(QStringLiteral("unit7_error_log.txt"), "old contents");
+        QString proposed;
+        ModalAnswer answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Save DTC log file"));
+            proposed = dialog->selectedFiles().value(0);
+            QMetaObject::invokeMethod(dialog, "done", Qt::QueuedConnection,
+                                      Q_ARG(int, QDialog::Accepted));
+        });
+        action("miSaveFile")->trigger();
+        QCOMPARE(answer.seen, 1);
+        QCOMPARE(proposed, target);
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray report =
+            "ECU error block:\r\n\tB1346 Stage Driver airbag resistance too high\r\n";
+        QCOMPARE(saved.readAll(), report + report);
+    }
+
+    void everyByteRoundTripsThroughMemoAndLog() {
+        QByteArray all;
+        for (int byte = 1; byte < 256; ++byte)
+            if (byte != '\n' && byte != '\r')
+                all.append(char(byte));
+        // The sink is the window: printLog reaches its memo while it exists.
+        printLog("%s", all.constData());
+        printLog("two\nlines");
+        const QString target = tempDir->filePath(QStringLiteral("bytes.txt"));
+        QVERIFY(window->saveLog(target));
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), all + "\r\ntwo\r\nlines\r\n");
+    }
+
+    void emptyMemoSavesAnEmptyFile() {
+        const QString target = tempDir->filePath(QStringLiteral("empty.txt"));
+        QVERIFY(window->saveLog(target));
+        QCOMPARE(QFileInfo(target).size(), 0);
+    }
+
+    void failedSavesChangeNothing_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("into a missing folder") << QStringLiteral("missing/log.txt");
+        QTest::newRow("onto a folder") << QStringLiteral("folder");
+    }
+
+    void failedSavesChangeNothing() {
+        QFETCH(QString, target);
+        QVERIFY(QDir(tempDir->path()).mkdir(QStringLiteral("folder")));
+        printLog("new report");
+        {
+            MessageAnswer answer;
+            QVERIFY(!window->saveLog(tempDir->filePath(target)));
+            QVERIFY(answer.text.startsWith(QStringLiteral("Cannot ")));
+        }
+        QVERIFY(QFileInfo(tempDir->filePath(QStringLiteral("folder"))).isDir());
+        QVERIFY(!QFileInfo::exists(tempDir->filePath(QStringLiteral("missing"))));
+        QCOMPARE(memo(), QStringLiteral("new report"));
+    }
+
+    void aboutShowsItsTextsAndClosesWhenTheMainWindowActivates() {
+        auto* about = window->findChild<TfrmAbout*>();
+        QVERIFY(about);
+        QVERIFY(!about->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Faultwise"));
+        QCOMPARE(about->size(), QSize(475, 278));
+        QVERIFY(about->findChild<QLabel*>(QStringLiteral("lblInfo"))
+                    ->text()
+                    .startsWith(
+                        QStringLiteral("Faultwise\n\nCalculates DTC codes by binary ECU data\n")));
+        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblMoreInfo"))->text(),
+                 QStringLiteral("Help (dumps and error lists) or donations you can send to\n"
+                                "support@faultwise.example (PayPal and e-Mail)."));
+        QVERIFY(!about->findChild<QLabel*>(QStringLiteral("icLogo"))->pixmap().isNull());
+
+        action("miAbout")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTRY_VERIFY(!about->isVisible());
+
+        action("miAbout")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("btnOk")), Qt::LeftButton);
+        QVERIFY(!about->isVisible());
+    }
+
+    void aboutLinksGoToTheDesktopsUrlHandlers();
+};
+
+// Receives the URLs that the About window hands to the desktop.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+void WindowTest::aboutLinksGoToTheDesktopsUrlHandlers() {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+    auto* about = window->findChild<TfrmAbout*>();
+    about->show();
+    QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("lblCopyright")), Qt::LeftButton);
+    QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("lblMoreInfo")), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QCOMPARE(catcher.urls, (QList<QUrl>{QUrl(QStringLiteral("https://faultwise.example")),
+                                        QUrl(QStringLiteral("mailto:support@faultwise.example"))}));
+}
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
