@@ -1,0 +1,12 @@
+# Shortcuts over build.sh and the CMake presets.
+.PHONY: run test build asan-test format
+run:
+	./build.sh run
+test:
+	./build.sh test
+build:
+	cmake --preset default && cmake --build --preset default --parallel
+asan-test:
+	cmake --preset asan && cmake --build --preset asan --parallel && ctest --preset asan
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

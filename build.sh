@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Set-up, build and run in one place: installs what is missing, builds, then runs the window
+# ("run") or every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+
+ensure_packages() {
+    if ! command -v dpkg-query >/dev/null; then
+        echo "build.sh: not a Debian system; make sure these are installed: ${packages[*]}" >&2
+        return
+    fi
+    local missing=() package
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "build.sh: missing packages: ${missing[*]}" >&2
+        echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "build.sh: installing ${missing[*]}"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake --preset default
+    cmake --build --preset default --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    ensure_packages
+    build
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "build.sh: no display found; start it from a desktop session" >&2
+        exit 1
+    fi
+    exec build/faultwise
+    ;;
+test)
+    ensure_packages
+    build
+    ctest --preset default
+    ;;
+*)
+    echo "usage: ./build.sh run | test" >&2
+    exit 2
+    ;;
+esac
