@@ -53,8 +53,9 @@ void resetBlockTables() {
     blockKeyCount = 0;
 }
 
+// Only used entries are searched: free ones hold 0, which no indexed tag equals anyway.
 int32_t findBlockKey(int32_t tag) {
-    for (int32_t i = 0; i < kMaxBlockKeys; ++i)
+    for (int32_t i = 0; i < blockKeyCount; ++i)
         if (blockKeys[i] == tag)
             return i;
     return -1;
@@ -78,7 +79,6 @@ void indexPages(const DumpReader& dump) {
         const int32_t tag = int32_t(dump.u32be(p).value_or(kNoTag));
         if (tag == kNoTag)
             continue;
-        // Free entries hold 0, which no indexed tag equals.
         const int32_t index = findBlockKey(tag);
         if (index >= 0) {
             addBlockPosition(index, p);
