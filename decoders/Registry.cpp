@@ -2,6 +2,9 @@
 #include "Registry.h"
 
 #include "units/Ecu2p400.h"
+#include "units/Ecu2w300.h"
+#include "units/Hondaspc.h"
+#include "units/Mazda6new.h"
 
 #include <type_traits>
 
@@ -21,7 +24,7 @@ constexpr int32_t kNoVariant = 0;
 constexpr std::array<UnitType, 30> kUnitTypes = {{
     // id  class            variant     dump size  decoder
     { 1, "ecu2p400",     kNoVariant, 0x50000, create<ecu2p400>},
-    { 2, "ecu2w300",     kNoVariant, 0x10000, nullptr},
+    { 2, "ecu2w300",     kNoVariant, 0x10000, create<ecu2w300>},
     { 3, "ecuG913",      kNoVariant, 0x2000,  nullptr},
     { 4, "mits221",      kNoVariant, 0x2000,  nullptr},
     { 5, "kia1H000",     kNoVariant, 0x2000,  nullptr},
@@ -38,10 +41,10 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {16, "toyota66",     0,          0x100,   nullptr},
     {17, "toyota66",     1,          0x200,   nullptr},
     {18, "elantra13",    kNoVariant, 0x4000,  nullptr},
-    {19, "hondaSPC",     kNoVariant, 0x10000, nullptr},
+    {19, "hondaSPC",     kNoVariant, 0x10000, create<hondaSPC>},
     {20, "fordCm5t",     kNoVariant, 0x2000,  nullptr},
     {21, "hSolaris",     kNoVariant, 0x1000,  nullptr},
-    {22, "Mazda6new",    kNoVariant, 0x10000, nullptr},
+    {22, "Mazda6new",    kNoVariant, 0x10000, create<Mazda6new>},
     {23, "ford2m5t",     kNoVariant, 0x400,   nullptr},
     {24, "panamera",     kNoVariant, 0x2000,  nullptr},
     {25, "cherrym11",    kNoVariant, 0x2000,  nullptr},

@@ -1,0 +1,11 @@
+// Kia/Hyundai 2012> units with an Infineon XC2361A: tagged 128-byte pages in the data flash.
+#pragma once
+
+#include "Ecudtc.h"
+
+class ecu2w300 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

@@ -1,0 +1,80 @@
+// Page index and chain reassembly for tagged flash pages.
+#include "Flashpageindex.h"
+
+#include <cstring>
+
+namespace {
+constexpr uint32_t kNoTag = 0;
+constexpr int32_t kNotFound = -1;
+} // namespace
+
+void flashPageIndex::buildIndex(const uint8_t* data, uint32_t size) {
+    m_cursor = 0;
+    m_count = 0;
+    for (int32_t i = 0; i < kMaxPages; ++i) {
+        m_tags[i] = int32_t(kNoTag);
+        m_offsets[i] = kNotFound;
+    }
+    // Dumps handed to a decoder are far below 2 GiB.
+    m_dump = DumpReader(data, size > uint32_t(INT32_MAX) ? INT32_MAX : int32_t(size));
+
+    for (int32_t p = 0; p < m_dump.size() && m_count < kMaxPages; p += kPageSize) {
+        const uint32_t tag = m_dump.u32be(p).value_or(kNoTag);
+        if (tag == kNoTag)
+            continue;
+        m_offsets[m_count] = p;
+        m_tags[m_count] = int32_t(tag);
+        ++m_count;
+    }
+}
+
+int32_t flashPageIndex::findFirst(uint32_t tag) {
+    m_cursor = -1;
+    return findNext(tag);
+}
+
+int32_t flashPageIndex::findNext(uint32_t tag) {
+    ++m_cursor;
+    for (int32_t i = m_cursor; i < m_count; ++i) {
+        if (uint32_t(m_tags[i]) == tag) {
+            m_cursor = i;
+            return m_offsets[i];
+        }
+    }
+    return kNotFound;
+}
+
+int32_t flashPageIndex::copyPayload(int32_t offset, uint8_t* out) const {
+    const int64_t start = int64_t(offset) + kTagSize;
+    if (!m_dump.contains(start, 0))
+        return 0;
+    const int64_t available = m_dump.size() - start;
+    const int32_t length = available < kPayloadSize ? int32_t(available) : kPayloadSize;
+    if (length == 0)
+        return 0;
+    std::memcpy(out, m_dump.bytes(start, length).data(), size_t(length));
+    return length;
+}
+
+int32_t flashPageIndex::readPage(int32_t offset, Page& out) const {
+    return copyPayload(offset, out.data());
+}
+
+int32_t flashPageIndex::readChain(int32_t offset, Chain& out) const {
+    const std::optional<uint32_t> firstTag = m_dump.u32be(offset);
+    if (!firstTag)
+        return 0;
+    uint32_t tag = *firstTag;
+    int32_t assembled = copyPayload(offset, out.data());
+    for (int32_t pages = 1; pages < kMaxChainPages; ++pages) {
+        const int64_t next = int64_t(offset) + int64_t(pages) * kPageSize;
+        if (!m_dump.contains(next, kPageSize))
+            break;
+        const uint32_t nextTag = m_dump.u32be(next).value_or(kNoTag);
+        if (nextTag != uint32_t(tag + kChainTagStep))
+            break;
+        assembled += copyPayload(int32_t(next), out.data() + assembled);
+        tag = nextTag;
+    }
+    return assembled;
+}

@@ -1,0 +1,11 @@
+// Mazda 6/CX-5 2011> units with an Infineon XC2361A: blocks chained over tagged flash pages.
+#pragma once
+
+#include "Ecudtc.h"
+
+class Mazda6new : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};
