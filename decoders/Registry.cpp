@@ -2,6 +2,7 @@
 #include "Registry.h"
 
 #include "units/Ecu2p400.h"
+#include "units/Hyundaigen.h"
 
 #include <type_traits>
 
@@ -28,12 +29,12 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     { 6, "haima3",       kNoVariant, 0x300,   nullptr},
     { 7, "nissan56",     kNoVariant, 0x100,   nullptr},
     { 8, "hyundaiGetz",  kNoVariant, 0x200,   nullptr},
-    { 9, "hyundaiGen",   0,          0x2000,  nullptr},
-    {10, "hyundaiGen",   1,          0x2000,  nullptr},
-    {11, "hyundaiGen",   2,          0x2000,  nullptr},
+    { 9, "hyundaiGen",   0,          0x2000,  create<hyundaiGen>},
+    {10, "hyundaiGen",   1,          0x2000,  create<hyundaiGen>},
+    {11, "hyundaiGen",   2,          0x2000,  create<hyundaiGen>},
     {12, "kiaSorento",   kNoVariant, 0x800,   nullptr},
     {13, "volvo2011",    kNoVariant, 0x4000,  nullptr},
-    {14, "hyundaiGen",   3,          0x1000,  nullptr},
+    {14, "hyundaiGen",   3,          0x1000,  create<hyundaiGen>},
     {15, "cc4",          kNoVariant, 0x2000,  nullptr},
     {16, "toyota66",     0,          0x100,   nullptr},
     {17, "toyota66",     1,          0x200,   nullptr},
@@ -49,7 +50,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {27, "audi4L0",      kNoVariant, 0x800,   nullptr},
     {28, "landrover169", kNoVariant, 0x1000,  nullptr},
     {29, "jeep95256",    kNoVariant, 0x8000,  nullptr},
-    {30, "hyundaiGen",   4,          0x1000,  nullptr},
+    {30, "hyundaiGen",   4,          0x1000,  create<hyundaiGen>},
 }};
 
 constexpr std::array<UnitTreeLeaf, 56> kUnitTree = {{
