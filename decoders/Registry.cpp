@@ -3,6 +3,7 @@
 
 #include "units/Ecu2p400.h"
 #include "units/Hyundaigen.h"
+#include "units/Hyundaigetz.h"
 
 #include <type_traits>
 
@@ -28,7 +29,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     { 5, "kia1H000",     kNoVariant, 0x2000,  nullptr},
     { 6, "haima3",       kNoVariant, 0x300,   nullptr},
     { 7, "nissan56",     kNoVariant, 0x100,   nullptr},
-    { 8, "hyundaiGetz",  kNoVariant, 0x200,   nullptr},
+    { 8, "hyundaiGetz",  kNoVariant, 0x200,   create<hyundaiGetz>},
     { 9, "hyundaiGen",   0,          0x2000,  create<hyundaiGen>},
     {10, "hyundaiGen",   1,          0x2000,  create<hyundaiGen>},
     {11, "hyundaiGen",   2,          0x2000,  create<hyundaiGen>},
