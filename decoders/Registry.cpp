@@ -2,6 +2,7 @@
 #include "Registry.h"
 
 #include "units/Ecu2p400.h"
+#include "units/Hsolaris.h"
 #include "units/Hyundaigen.h"
 #include "units/Hyundaigetz.h"
 
@@ -42,7 +43,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {18, "elantra13",    kNoVariant, 0x4000,  nullptr},
     {19, "hondaSPC",     kNoVariant, 0x10000, nullptr},
     {20, "fordCm5t",     kNoVariant, 0x2000,  nullptr},
-    {21, "hSolaris",     kNoVariant, 0x1000,  nullptr},
+    {21, "hSolaris",     kNoVariant, 0x1000,  create<hSolaris>},
     {22, "Mazda6new",    kNoVariant, 0x10000, nullptr},
     {23, "ford2m5t",     kNoVariant, 0x400,   nullptr},
     {24, "panamera",     kNoVariant, 0x2000,  nullptr},
