@@ -2,6 +2,7 @@
 #include "Registry.h"
 
 #include "units/Ecu2p400.h"
+#include "units/Elantra13.h"
 #include "units/Hsolaris.h"
 #include "units/Hyundaigen.h"
 #include "units/Hyundaigetz.h"
@@ -40,7 +41,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {15, "cc4",          kNoVariant, 0x2000,  nullptr},
     {16, "toyota66",     0,          0x100,   nullptr},
     {17, "toyota66",     1,          0x200,   nullptr},
-    {18, "elantra13",    kNoVariant, 0x4000,  nullptr},
+    {18, "elantra13",    kNoVariant, 0x4000,  create<elantra13>},
     {19, "hondaSPC",     kNoVariant, 0x10000, nullptr},
     {20, "fordCm5t",     kNoVariant, 0x2000,  nullptr},
     {21, "hSolaris",     kNoVariant, 0x1000,  create<hSolaris>},
