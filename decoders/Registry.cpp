@@ -6,6 +6,7 @@
 #include "units/Hsolaris.h"
 #include "units/Hyundaigen.h"
 #include "units/Hyundaigetz.h"
+#include "units/Kia1h000.h"
 
 #include <type_traits>
 
@@ -28,7 +29,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     { 2, "ecu2w300",     kNoVariant, 0x10000, nullptr},
     { 3, "ecuG913",      kNoVariant, 0x2000,  nullptr},
     { 4, "mits221",      kNoVariant, 0x2000,  nullptr},
-    { 5, "kia1H000",     kNoVariant, 0x2000,  nullptr},
+    { 5, "kia1H000",     kNoVariant, 0x2000,  create<kia1H000>},
     { 6, "haima3",       kNoVariant, 0x300,   nullptr},
     { 7, "nissan56",     kNoVariant, 0x100,   nullptr},
     { 8, "hyundaiGetz",  kNoVariant, 0x200,   create<hyundaiGetz>},
