@@ -7,6 +7,7 @@
 #include "units/Hyundaigen.h"
 #include "units/Hyundaigetz.h"
 #include "units/Kia1h000.h"
+#include "units/Kiasorento.h"
 
 #include <type_traits>
 
@@ -36,7 +37,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     { 9, "hyundaiGen",   0,          0x2000,  create<hyundaiGen>},
     {10, "hyundaiGen",   1,          0x2000,  create<hyundaiGen>},
     {11, "hyundaiGen",   2,          0x2000,  create<hyundaiGen>},
-    {12, "kiaSorento",   kNoVariant, 0x800,   nullptr},
+    {12, "kiaSorento",   kNoVariant, 0x800,   create<kiaSorento>},
     {13, "volvo2011",    kNoVariant, 0x4000,  nullptr},
     {14, "hyundaiGen",   3,          0x1000,  create<hyundaiGen>},
     {15, "cc4",          kNoVariant, 0x2000,  nullptr},
