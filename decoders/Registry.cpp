@@ -3,7 +3,13 @@
 
 #include "units/Ecu2p400.h"
 #include "units/Ecu2w300.h"
+#include "units/Elantra13.h"
 #include "units/Hondaspc.h"
+#include "units/Hsolaris.h"
+#include "units/Hyundaigen.h"
+#include "units/Hyundaigetz.h"
+#include "units/Kia1h000.h"
+#include "units/Kiasorento.h"
 #include "units/Mazda6new.h"
 
 #include <type_traits>
@@ -27,23 +33,23 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     { 2, "ecu2w300",     kNoVariant, 0x10000, create<ecu2w300>},
     { 3, "ecuG913",      kNoVariant, 0x2000,  nullptr},
     { 4, "mits221",      kNoVariant, 0x2000,  nullptr},
-    { 5, "kia1H000",     kNoVariant, 0x2000,  nullptr},
+    { 5, "kia1H000",     kNoVariant, 0x2000,  create<kia1H000>},
     { 6, "haima3",       kNoVariant, 0x300,   nullptr},
     { 7, "nissan56",     kNoVariant, 0x100,   nullptr},
-    { 8, "hyundaiGetz",  kNoVariant, 0x200,   nullptr},
-    { 9, "hyundaiGen",   0,          0x2000,  nullptr},
-    {10, "hyundaiGen",   1,          0x2000,  nullptr},
-    {11, "hyundaiGen",   2,          0x2000,  nullptr},
-    {12, "kiaSorento",   kNoVariant, 0x800,   nullptr},
+    { 8, "hyundaiGetz",  kNoVariant, 0x200,   create<hyundaiGetz>},
+    { 9, "hyundaiGen",   0,          0x2000,  create<hyundaiGen>},
+    {10, "hyundaiGen",   1,          0x2000,  create<hyundaiGen>},
+    {11, "hyundaiGen",   2,          0x2000,  create<hyundaiGen>},
+    {12, "kiaSorento",   kNoVariant, 0x800,   create<kiaSorento>},
     {13, "volvo2011",    kNoVariant, 0x4000,  nullptr},
-    {14, "hyundaiGen",   3,          0x1000,  nullptr},
+    {14, "hyundaiGen",   3,          0x1000,  create<hyundaiGen>},
     {15, "cc4",          kNoVariant, 0x2000,  nullptr},
     {16, "toyota66",     0,          0x100,   nullptr},
     {17, "toyota66",     1,          0x200,   nullptr},
-    {18, "elantra13",    kNoVariant, 0x4000,  nullptr},
+    {18, "elantra13",    kNoVariant, 0x4000,  create<elantra13>},
     {19, "hondaSPC",     kNoVariant, 0x10000, create<hondaSPC>},
     {20, "fordCm5t",     kNoVariant, 0x2000,  nullptr},
-    {21, "hSolaris",     kNoVariant, 0x1000,  nullptr},
+    {21, "hSolaris",     kNoVariant, 0x1000,  create<hSolaris>},
     {22, "Mazda6new",    kNoVariant, 0x10000, create<Mazda6new>},
     {23, "ford2m5t",     kNoVariant, 0x400,   nullptr},
     {24, "panamera",     kNoVariant, 0x2000,  nullptr},
@@ -52,7 +58,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {27, "audi4L0",      kNoVariant, 0x800,   nullptr},
     {28, "landrover169", kNoVariant, 0x1000,  nullptr},
     {29, "jeep95256",    kNoVariant, 0x8000,  nullptr},
-    {30, "hyundaiGen",   4,          0x1000,  nullptr},
+    {30, "hyundaiGen",   4,          0x1000,  create<hyundaiGen>},
 }};
 
 constexpr std::array<UnitTreeLeaf, 56> kUnitTree = {{

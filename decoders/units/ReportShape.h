@@ -22,3 +22,21 @@ public:
 private:
     int m_count = 0;
 };
+
+/// Prints "\tError code [%02X] = %s" lines that show the stored code itself (at least two hex
+/// digits), and "\tNo DTC" at the end when there was none.
+class CodedFaults {
+public:
+    void print(unsigned storedCode, const char* description) {
+        printLog("\tError code [%02X] = %s", storedCode, description);
+        ++m_count;
+    }
+    void printNoDtcIfNone() const {
+        if (m_count == 0)
+            printLog(kNoDtc);
+    }
+    int count() const { return m_count; }
+
+private:
+    int m_count = 0;
+};

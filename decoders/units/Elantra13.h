@@ -1,0 +1,11 @@
+// Hyundai Elantra Coupe 2013> units: fifteen 24-byte error records in an ST95128 EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class elantra13 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

@@ -1,0 +1,11 @@
+// Hyundai Accent/Solaris 2012> units: an error list in an ST95320 EEPROM, ended by code 0x00.
+#pragma once
+
+#include "Ecudtc.h"
+
+class hSolaris : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

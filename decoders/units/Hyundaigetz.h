@@ -1,0 +1,11 @@
+// Hyundai Getz 2007> units: ten 5-byte error records in a 25LC040/24LC040 EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class hyundaiGetz : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

@@ -1,0 +1,12 @@
+// Kia Ceed 2006> units: an error list in an AT25640 EEPROM whose codes are catalogue codes
+// offset by 0x8000.
+#pragma once
+
+#include "Ecudtc.h"
+
+class kia1H000 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

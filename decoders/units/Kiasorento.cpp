@@ -1,0 +1,74 @@
+// kiaSorento: a text identifier, then ten 10-byte error records, erased ones skipped.
+#include "Kiasorento.h"
+
+#include "Catalogues.h"
+#include "DumpReader.h"
+#include "InfoText.h"
+#include "PrintLog.h"
+#include "ReportShape.h"
+
+#include <array>
+
+namespace {
+
+constexpr int32_t kDumpSize = 0x800;
+constexpr char kInfo[] =
+    "Vehicles: Kia Sorento 2007\nIC: EEPROM ST95160\nNot all error codes are completed!";
+
+constexpr int32_t kIdentifier = 0xF7;
+constexpr int32_t kIdentifierLength = 8;
+
+constexpr int32_t kRecords = 0x706;
+constexpr int32_t kRecordCount = 10;
+constexpr int32_t kRecordSize = 10;
+constexpr int32_t kCodeInRecord = 0;
+constexpr uint8_t kErasedCode = 0xFF;
+
+constexpr std::array<CodeMapEntry, 15> kiaSorentoCodeMap = {{
+    {0x6C, 0x2500},
+    {0x6E, 0x2505},
+    {0x6F, 0x1102},
+    {0x71, 0x1527},
+    {0x48, 0x1328},
+    {0x46, 0x1326},
+    {0x01, 0x1346},
+    {0x05, 0x1352},
+    {0x09, 0x1361},
+    {0x0A, 0x1362},
+    {0x0D, 0x1367},
+    {0x0F, 0x1369},
+    {0x47, 0x1327},
+    {0x4B, 0x1331},
+    {0x4C, 0x1332},
+}};
+static_assert(storedCodesUnique(kiaSorentoCodeMap));
+
+} // namespace
+
+int32_t kiaSorento::getDumpSize() const {
+    return kDumpSize;
+}
+
+void kiaSorento::getInfo(char* out) const {
+    copyInfoText(out, kInfo);
+}
+
+void kiaSorento::calcDTC(const uint8_t* data, int32_t size) {
+    const DumpReader dump(data, size);
+
+    const std::string_view identifier = dump.text(kIdentifier, kIdentifierLength);
+    printLog("ECU identifier:\n\t%.*s", int(identifier.size()), identifier.data());
+
+    printLog(kErrorCodesHeading);
+    NumberedFaults faults;
+    for (int32_t j = 0; j < kRecordCount; ++j) {
+        const uint8_t code =
+            dump.u8(kRecords + j * kRecordSize + kCodeInRecord).value_or(kErasedCode);
+        if (code == kErasedCode)
+            continue;
+        char description[kDescriptionSize];
+        describeMapped(kiaSorentoCodeMap, dtcHyundaiKia, code, kUndefinedTwoDigits, description);
+        faults.print(description);
+    }
+    faults.printNoDtcIfNone();
+}

@@ -1,0 +1,11 @@
+// Kia Sorento 2007 units: ten 10-byte error records in an ST95160 EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class kiaSorento : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};
