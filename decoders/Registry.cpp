@@ -2,6 +2,8 @@
 #include "Registry.h"
 
 #include "units/Ecu2p400.h"
+#include "units/Nissan56.h"
+#include "units/Toyota66.h"
 
 #include <type_traits>
 
@@ -26,7 +28,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     { 4, "mits221",      kNoVariant, 0x2000,  nullptr},
     { 5, "kia1H000",     kNoVariant, 0x2000,  nullptr},
     { 6, "haima3",       kNoVariant, 0x300,   nullptr},
-    { 7, "nissan56",     kNoVariant, 0x100,   nullptr},
+    { 7, "nissan56",     kNoVariant, 0x100,   create<nissan56>},
     { 8, "hyundaiGetz",  kNoVariant, 0x200,   nullptr},
     { 9, "hyundaiGen",   0,          0x2000,  nullptr},
     {10, "hyundaiGen",   1,          0x2000,  nullptr},
@@ -35,8 +37,8 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {13, "volvo2011",    kNoVariant, 0x4000,  nullptr},
     {14, "hyundaiGen",   3,          0x1000,  nullptr},
     {15, "cc4",          kNoVariant, 0x2000,  nullptr},
-    {16, "toyota66",     0,          0x100,   nullptr},
-    {17, "toyota66",     1,          0x200,   nullptr},
+    {16, "toyota66",     0,          0x100,   create<toyota66>},
+    {17, "toyota66",     1,          0x200,   create<toyota66>},
     {18, "elantra13",    kNoVariant, 0x4000,  nullptr},
     {19, "hondaSPC",     kNoVariant, 0x10000, nullptr},
     {20, "fordCm5t",     kNoVariant, 0x2000,  nullptr},
