@@ -2,6 +2,7 @@
 #include "Registry.h"
 
 #include "units/Ecu2p400.h"
+#include "units/Hondag913.h"
 #include "units/Nissan56.h"
 #include "units/Toyota66.h"
 
@@ -24,7 +25,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     // id  class            variant     dump size  decoder
     { 1, "ecu2p400",     kNoVariant, 0x50000, create<ecu2p400>},
     { 2, "ecu2w300",     kNoVariant, 0x10000, nullptr},
-    { 3, "ecuG913",      kNoVariant, 0x2000,  nullptr},
+    { 3, "ecuG913",      kNoVariant, 0x2000,  create<ecuG913>},
     { 4, "mits221",      kNoVariant, 0x2000,  nullptr},
     { 5, "kia1H000",     kNoVariant, 0x2000,  nullptr},
     { 6, "haima3",       kNoVariant, 0x300,   nullptr},
