@@ -3,6 +3,7 @@
 
 #include "units/Ecu2p400.h"
 #include "units/Hondag913.h"
+#include "units/Mits221.h"
 #include "units/Nissan56.h"
 #include "units/Toyota66.h"
 
@@ -26,7 +27,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     { 1, "ecu2p400",     kNoVariant, 0x50000, create<ecu2p400>},
     { 2, "ecu2w300",     kNoVariant, 0x10000, nullptr},
     { 3, "ecuG913",      kNoVariant, 0x2000,  create<ecuG913>},
-    { 4, "mits221",      kNoVariant, 0x2000,  nullptr},
+    { 4, "mits221",      kNoVariant, 0x2000,  create<mits221>},
     { 5, "kia1H000",     kNoVariant, 0x2000,  nullptr},
     { 6, "haima3",       kNoVariant, 0x300,   nullptr},
     { 7, "nissan56",     kNoVariant, 0x100,   create<nissan56>},
