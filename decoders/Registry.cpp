@@ -2,6 +2,7 @@
 #include "Registry.h"
 
 #include "units/Ecu2p400.h"
+#include "units/Haima3.h"
 #include "units/Hondag913.h"
 #include "units/Mits221.h"
 #include "units/Nissan56.h"
@@ -29,7 +30,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     { 3, "ecuG913",      kNoVariant, 0x2000,  create<ecuG913>},
     { 4, "mits221",      kNoVariant, 0x2000,  create<mits221>},
     { 5, "kia1H000",     kNoVariant, 0x2000,  nullptr},
-    { 6, "haima3",       kNoVariant, 0x300,   nullptr},
+    { 6, "haima3",       kNoVariant, 0x300,   create<haima3>},
     { 7, "nissan56",     kNoVariant, 0x100,   create<nissan56>},
     { 8, "hyundaiGetz",  kNoVariant, 0x200,   nullptr},
     { 9, "hyundaiGen",   0,          0x2000,  nullptr},
