@@ -1,6 +1,7 @@
 // The type registry: one row per unit type, one row per tree leaf.
 #include "Registry.h"
 
+#include "units/Cherrym11.h"
 #include "units/Ecu2p400.h"
 #include "units/Haima3.h"
 #include "units/Hondag913.h"
@@ -49,7 +50,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {22, "Mazda6new",    kNoVariant, 0x10000, nullptr},
     {23, "ford2m5t",     kNoVariant, 0x400,   nullptr},
     {24, "panamera",     kNoVariant, 0x2000,  nullptr},
-    {25, "cherrym11",    kNoVariant, 0x2000,  nullptr},
+    {25, "cherrym11",    kNoVariant, 0x2000,  create<cherrym11>},
     {26, "audi7E0",      kNoVariant, 0x1000,  nullptr},
     {27, "audi4L0",      kNoVariant, 0x800,   nullptr},
     {28, "landrover169", kNoVariant, 0x1000,  nullptr},
