@@ -1,9 +1,12 @@
 // The type registry: one row per unit type, one row per tree leaf.
 #include "Registry.h"
 
+#include "units/Cherrym11.h"
 #include "units/Ecu2p400.h"
 #include "units/Ecu2w300.h"
 #include "units/Elantra13.h"
+#include "units/Haima3.h"
+#include "units/Hondag913.h"
 #include "units/Hondaspc.h"
 #include "units/Hsolaris.h"
 #include "units/Hyundaigen.h"
@@ -11,6 +14,9 @@
 #include "units/Kia1h000.h"
 #include "units/Kiasorento.h"
 #include "units/Mazda6new.h"
+#include "units/Mits221.h"
+#include "units/Nissan56.h"
+#include "units/Toyota66.h"
 
 #include <type_traits>
 
@@ -31,11 +37,11 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     // id  class            variant     dump size  decoder
     { 1, "ecu2p400",     kNoVariant, 0x50000, create<ecu2p400>},
     { 2, "ecu2w300",     kNoVariant, 0x10000, create<ecu2w300>},
-    { 3, "ecuG913",      kNoVariant, 0x2000,  nullptr},
-    { 4, "mits221",      kNoVariant, 0x2000,  nullptr},
+    { 3, "ecuG913",      kNoVariant, 0x2000,  create<ecuG913>},
+    { 4, "mits221",      kNoVariant, 0x2000,  create<mits221>},
     { 5, "kia1H000",     kNoVariant, 0x2000,  create<kia1H000>},
-    { 6, "haima3",       kNoVariant, 0x300,   nullptr},
-    { 7, "nissan56",     kNoVariant, 0x100,   nullptr},
+    { 6, "haima3",       kNoVariant, 0x300,   create<haima3>},
+    { 7, "nissan56",     kNoVariant, 0x100,   create<nissan56>},
     { 8, "hyundaiGetz",  kNoVariant, 0x200,   create<hyundaiGetz>},
     { 9, "hyundaiGen",   0,          0x2000,  create<hyundaiGen>},
     {10, "hyundaiGen",   1,          0x2000,  create<hyundaiGen>},
@@ -44,8 +50,8 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {13, "volvo2011",    kNoVariant, 0x4000,  nullptr},
     {14, "hyundaiGen",   3,          0x1000,  create<hyundaiGen>},
     {15, "cc4",          kNoVariant, 0x2000,  nullptr},
-    {16, "toyota66",     0,          0x100,   nullptr},
-    {17, "toyota66",     1,          0x200,   nullptr},
+    {16, "toyota66",     0,          0x100,   create<toyota66>},
+    {17, "toyota66",     1,          0x200,   create<toyota66>},
     {18, "elantra13",    kNoVariant, 0x4000,  create<elantra13>},
     {19, "hondaSPC",     kNoVariant, 0x10000, create<hondaSPC>},
     {20, "fordCm5t",     kNoVariant, 0x2000,  nullptr},
@@ -53,7 +59,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {22, "Mazda6new",    kNoVariant, 0x10000, create<Mazda6new>},
     {23, "ford2m5t",     kNoVariant, 0x400,   nullptr},
     {24, "panamera",     kNoVariant, 0x2000,  nullptr},
-    {25, "cherrym11",    kNoVariant, 0x2000,  nullptr},
+    {25, "cherrym11",    kNoVariant, 0x2000,  create<cherrym11>},
     {26, "audi7E0",      kNoVariant, 0x1000,  nullptr},
     {27, "audi4L0",      kNoVariant, 0x800,   nullptr},
     {28, "landrover169", kNoVariant, 0x1000,  nullptr},

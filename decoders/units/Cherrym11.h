@@ -1,0 +1,11 @@
+// Cherry M11 2008-2014 units with an AT25640 EEPROM: four identifier fields and error records.
+#pragma once
+
+#include "Ecudtc.h"
+
+class cherrym11 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

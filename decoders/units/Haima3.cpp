@@ -1,0 +1,95 @@
+// haima3: a raw identifier and ten error records, each occupied one marked 0x40.
+#include "Haima3.h"
+
+#include "Dtc.h"
+#include "DumpReader.h"
+#include "InfoText.h"
+#include "PrintLog.h"
+#include "Product.h"
+#include "ReportShape.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int32_t kDumpSize = 0x300;
+constexpr char kInfo[] =
+    "Vehicles: Haima-3\nIC: MCU MC68HC912B32\nSome errors codes are not decrypted yet.";
+
+constexpr int32_t kIdentifier = 0x000;
+constexpr int32_t kIdentifierSize = 19;
+
+constexpr int32_t kErrorRecords = 0x230;
+constexpr int32_t kRecordSize = 10;
+constexpr int32_t kRecords = 10;
+constexpr uint8_t kOccupied = 0x40;
+constexpr int32_t kCodeInRecord = 1;
+// Occupied records with these codes still count as present, so they suppress "No DTC".
+constexpr uint8_t kEndOfList = 0xAA;
+constexpr uint8_t kEmptyEntry = 0xFF;
+
+constexpr std::array<DtcRecord, 7> kDtcHaima3 = {{
+    {0x55, "ECU internal error"},
+    {0x07, "driver airbag fault"},
+    {0x0F, "passenger airbag fault"},
+    {0x17, "driver pretensioner fault"},
+    {0x1F, "passenger pretensioner fault"},
+    {0x5B, "passenger airbag off indicator fault"},
+    {0x5F, "passenger airbag off switch fault"},
+}};
+static_assert(codesUnique(kDtcHaima3));
+
+constexpr char kUndefined[] =
+    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
+
+void describe(uint8_t code, char* out) {
+    for (const DtcRecord& row : kDtcHaima3) {
+        if (row.code == code) {
+            std::memcpy(out, row.text, std::strlen(row.text) + 1);
+            return;
+        }
+    }
+    describeUndefined(code, kUndefined, out);
+}
+
+} // namespace
+
+int32_t haima3::getDumpSize() const {
+    return kDumpSize;
+}
+
+void haima3::getInfo(char* out) const {
+    copyInfoText(out, kInfo);
+}
+
+void haima3::calcDTC(const uint8_t* data, int32_t size) {
+    const DumpReader dump(data, size);
+
+    char identifier[2 * kIdentifierSize + 1] = "";
+    const std::string_view raw = dump.bytes(kIdentifier, kIdentifierSize);
+    for (size_t i = 0; i < raw.size(); ++i)
+        std::snprintf(identifier + 2 * i, 3, "%02X", unsigned(uint8_t(raw[i])));
+    printLog("ECU identifier:\n\t%s", identifier);
+
+    printLog(kErrorCodesHeading);
+    int present = 0;
+    for (int32_t j = 0; j < kRecords; ++j) {
+        const int32_t record = kErrorRecords + kRecordSize * j;
+        if (dump.u8(record) != kOccupied)
+            continue;
+        ++present;
+        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(kEndOfList);
+        if (code == kEndOfList)
+            break;
+        if (code == kEmptyEntry)
+            continue;
+        char description[kDescriptionSize];
+        describe(code, description);
+        // Decimal here on purpose; the undefined-code text shows the same code in hexadecimal.
+        printLog("\tError code [%02d] = %s", int(code), description);
+    }
+    if (present == 0)
+        printLog(kNoDtc);
+}

@@ -1,0 +1,11 @@
+// Haima-3 unit with an MC68HC912B32: identifier and error records in the internal EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class haima3 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

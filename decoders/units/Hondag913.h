@@ -1,0 +1,11 @@
+// Honda Accord/Civic 2007> units with an ST95640 EEPROM: a table of 16-bit error codes.
+#pragma once
+
+#include "Ecudtc.h"
+
+class ecuG913 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

@@ -1,0 +1,134 @@
+// mits221: identifier and VIN after a run of leading NUL bytes, and twenty error slots that may
+// be used in any order.
+#include "Mits221.h"
+
+#include "Dtc.h"
+#include "DumpReader.h"
+#include "InfoText.h"
+#include "PrintLog.h"
+#include "Product.h"
+#include "ReportShape.h"
+
+#include <array>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+constexpr int32_t kDumpSize = 0x2000;
+constexpr char kInfo[] = "Vehicles: Mitsubishi Outlander Sport/ASX 2007>\nIC: EEPROM "
+                         "ST95640\nNot all error codes are completed!";
+
+constexpr int32_t kErrorTable = 0x9F4;
+constexpr int32_t kRecordSize = 12;
+constexpr int32_t kRecords = 20;
+constexpr int32_t kStatusInRecord = 3;
+constexpr int32_t kCodeInRecord = 5;
+constexpr uint8_t kSlotEmpty = 0x00;
+constexpr uint8_t kSlotErased = 0xFF;
+
+// Both areas may begin with up to this many NUL bytes before their data.
+constexpr int32_t kLeadingArea = 33;
+constexpr int32_t kIdentifierArea = 0x1A90;
+// The first text runs on into the second when it has no NUL.
+constexpr int32_t kIdentifierText1 = 10;
+constexpr int32_t kIdentifierText2 = 22;
+constexpr int32_t kVinArea = 0x1B30;
+constexpr int32_t kVinLength = 18;
+
+constexpr std::array<DtcRecord, 30> kDtcMits221 = {{
+    {0x5F, "B1557 SRS-ECU Application Integrated Circuit"},
+    {0x02, "Internal Error"},
+    {0x03, "B1498 RAM or ROM abnormal"},
+    {0xEB, "seatbelt switch driver open"},
+    {0xEC, "seatbelt switch driver short"},
+    {0xF1, "seatbelt switch passenger open"},
+    {0xF2, "seatbelt switch passenger short"},
+    {0x33, "front left sensor no communication"},
+    {0x39, "front right sensor no communication"},
+    {0x45, "sensor no communication"},
+    {0x3E, "left side sensor open"},
+    {0x3F, "left side sensor short"},
+    {0x51, "sensor no communication"},
+    {0x4B, "left rear sensor no communication"},
+    {0x65, "left rear sensor shorted"},
+    {0x68, "b1481 - driver airbag open"},
+    {0x69, "driver airbag short"},
+    {0x70, "b1401 - "},
+    {0x78, "B1411 - passenger airbag inf 1 open"},
+    {0x79, "passenger airbag inf 1 short"},
+    {0x80, "passenger airbag inf 2 open"},
+    {0x81, "passenger airbag inf 2 short"},
+    {0x88, "B1608 - left pretensioner open"},
+    {0x89, "left pretensioner short"},
+    {0x90, "B1614 - right pretensioner open"},
+    {0x91, "right pretensioner short"},
+    {0xA8, "side left airbag open"},
+    {0xB0, "side right airbag open"},
+    {0xB8, "curtain left side open"},
+    {0xC0, "curtain right side open"},
+}};
+static_assert(codesUnique(kDtcMits221));
+
+constexpr char kUndefined[] =
+    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
+
+void describe(uint8_t code, char* out) {
+    for (const DtcRecord& row : kDtcMits221) {
+        if (row.code == code) {
+            std::memcpy(out, row.text, std::strlen(row.text) + 1);
+            return;
+        }
+    }
+    describeUndefined(code, kUndefined, out);
+}
+
+// Offset of the first non-zero byte of the area at `area`, or none when it is all NUL.
+std::optional<int32_t> firstData(const DumpReader& dump, int32_t area) {
+    for (int32_t i = area; i < area + kLeadingArea; ++i)
+        if (dump.u8(i).value_or(0) != 0)
+            return i;
+    return std::nullopt;
+}
+
+} // namespace
+
+int32_t mits221::getDumpSize() const {
+    return kDumpSize;
+}
+
+void mits221::getInfo(char* out) const {
+    copyInfoText(out, kInfo);
+}
+
+void mits221::calcDTC(const uint8_t* data, int32_t size) {
+    const DumpReader dump(data, size);
+
+    if (const std::optional<int32_t> record = firstData(dump, kIdentifierArea)) {
+        const std::string_view text1 = dump.text(*record + kIdentifierText1, dump.size());
+        const std::string_view text2 = dump.text(*record + kIdentifierText2, dump.size());
+        printLog("ECU identifier:\n\t%.*s %.*s", int(text1.size()), text1.data(), int(text2.size()),
+                 text2.data());
+    }
+
+    if (const std::optional<int32_t> vin = firstData(dump, kVinArea)) {
+        const std::string_view text = dump.text(*vin, kVinLength);
+        printLog("ECU VIN:\n\t%.*s", int(text.size()), text.data());
+    }
+
+    printLog(kErrorCodesHeading);
+    int printed = 0;
+    for (int32_t j = 0; j < kRecords; ++j) {
+        const int32_t record = kErrorTable + kRecordSize * j;
+        const uint8_t status = dump.u8(record + kStatusInRecord).value_or(kSlotEmpty);
+        if (status == kSlotEmpty || status == kSlotErased)
+            continue;
+        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(0);
+        char description[kDescriptionSize];
+        describe(code, description);
+        printLog("\tError code [%02X] = %s", unsigned(code), description);
+        ++printed;
+    }
+    if (printed == 0)
+        printLog(kNoDtc);
+}

@@ -1,0 +1,11 @@
+// Mitsubishi Outlander Sport/ASX units with an ST95640 EEPROM: identifier, VIN and error slots.
+#pragma once
+
+#include "Ecudtc.h"
+
+class mits221 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

@@ -1,0 +1,11 @@
+// Nissan 2007> units with an LR56 EEPROM: active-low fault flags in adjacent pairs behind a marker.
+#pragma once
+
+#include "Ecudtc.h"
+
+class nissan56 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};
