@@ -2,6 +2,10 @@
 #include "Registry.h"
 
 #include "units/Ecu2p400.h"
+#include "units/Jeep95256.h"
+#include "units/Landrover169.h"
+#include "units/Unista.h"
+#include "units/Volvo2011.h"
 
 #include <type_traits>
 
@@ -32,7 +36,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {10, "hyundaiGen",   1,          0x2000,  nullptr},
     {11, "hyundaiGen",   2,          0x2000,  nullptr},
     {12, "kiaSorento",   kNoVariant, 0x800,   nullptr},
-    {13, "volvo2011",    kNoVariant, 0x4000,  nullptr},
+    {13, "volvo2011",    kNoVariant, 0x4000,  create<volvo2011>},
     {14, "hyundaiGen",   3,          0x1000,  nullptr},
     {15, "cc4",          kNoVariant, 0x2000,  nullptr},
     {16, "toyota66",     0,          0x100,   nullptr},
@@ -47,8 +51,8 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {25, "cherrym11",    kNoVariant, 0x2000,  nullptr},
     {26, "audi7E0",      kNoVariant, 0x1000,  nullptr},
     {27, "audi4L0",      kNoVariant, 0x800,   nullptr},
-    {28, "landrover169", kNoVariant, 0x1000,  nullptr},
-    {29, "jeep95256",    kNoVariant, 0x8000,  nullptr},
+    {28, "landrover169", kNoVariant, 0x1000,  create<landrover169>},
+    {29, "jeep95256",    kNoVariant, 0x8000,  create<jeep95256>},
     {30, "hyundaiGen",   4,          0x1000,  nullptr},
 }};
 
