@@ -1,6 +1,8 @@
 // The type registry: one row per unit type, one row per tree leaf.
 #include "Registry.h"
 
+#include "units/Audi4l0.h"
+#include "units/Audi7e0.h"
 #include "units/Ecu2p400.h"
 #include "units/Jeep95256.h"
 #include "units/Landrover169.h"
@@ -49,8 +51,8 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {23, "ford2m5t",     kNoVariant, 0x400,   nullptr},
     {24, "panamera",     kNoVariant, 0x2000,  nullptr},
     {25, "cherrym11",    kNoVariant, 0x2000,  nullptr},
-    {26, "audi7E0",      kNoVariant, 0x1000,  nullptr},
-    {27, "audi4L0",      kNoVariant, 0x800,   nullptr},
+    {26, "audi7E0",      kNoVariant, 0x1000,  create<audi7E0>},
+    {27, "audi4L0",      kNoVariant, 0x800,   create<audi4L0>},
     {28, "landrover169", kNoVariant, 0x1000,  create<landrover169>},
     {29, "jeep95256",    kNoVariant, 0x8000,  create<jeep95256>},
     {30, "hyundaiGen",   4,          0x1000,  nullptr},
