@@ -3,6 +3,7 @@
 
 #include "units/Audi4l0.h"
 #include "units/Audi7e0.h"
+#include "units/C4.h"
 #include "units/Ecu2p400.h"
 #include "units/Jeep95256.h"
 #include "units/Landrover169.h"
@@ -40,7 +41,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {12, "kiaSorento",   kNoVariant, 0x800,   nullptr},
     {13, "volvo2011",    kNoVariant, 0x4000,  create<volvo2011>},
     {14, "hyundaiGen",   3,          0x1000,  nullptr},
-    {15, "cc4",          kNoVariant, 0x2000,  nullptr},
+    {15, "cc4",          kNoVariant, 0x2000,  create<cc4>},
     {16, "toyota66",     0,          0x100,   nullptr},
     {17, "toyota66",     1,          0x200,   nullptr},
     {18, "elantra13",    kNoVariant, 0x4000,  nullptr},
