@@ -5,6 +5,8 @@
 #include "units/Audi7e0.h"
 #include "units/C4.h"
 #include "units/Ecu2p400.h"
+#include "units/Ford2m5t.h"
+#include "units/Fordcm5t.h"
 #include "units/Jeep95256.h"
 #include "units/Landrover169.h"
 #include "units/Unista.h"
@@ -46,10 +48,10 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {17, "toyota66",     1,          0x200,   nullptr},
     {18, "elantra13",    kNoVariant, 0x4000,  nullptr},
     {19, "hondaSPC",     kNoVariant, 0x10000, nullptr},
-    {20, "fordCm5t",     kNoVariant, 0x2000,  nullptr},
+    {20, "fordCm5t",     kNoVariant, 0x2000,  create<fordCm5t>},
     {21, "hSolaris",     kNoVariant, 0x1000,  nullptr},
     {22, "Mazda6new",    kNoVariant, 0x10000, nullptr},
-    {23, "ford2m5t",     kNoVariant, 0x400,   nullptr},
+    {23, "ford2m5t",     kNoVariant, 0x400,   create<ford2m5t>},
     {24, "panamera",     kNoVariant, 0x2000,  nullptr},
     {25, "cherrym11",    kNoVariant, 0x2000,  nullptr},
     {26, "audi7E0",      kNoVariant, 0x1000,  create<audi7E0>},
