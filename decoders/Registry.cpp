@@ -9,6 +9,7 @@
 #include "units/Fordcm5t.h"
 #include "units/Jeep95256.h"
 #include "units/Landrover169.h"
+#include "units/Panamera.h"
 #include "units/Unista.h"
 #include "units/Volvo2011.h"
 
@@ -52,7 +53,7 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {21, "hSolaris",     kNoVariant, 0x1000,  nullptr},
     {22, "Mazda6new",    kNoVariant, 0x10000, nullptr},
     {23, "ford2m5t",     kNoVariant, 0x400,   create<ford2m5t>},
-    {24, "panamera",     kNoVariant, 0x2000,  nullptr},
+    {24, "panamera",     kNoVariant, 0x2000,  create<panamera>},
     {25, "cherrym11",    kNoVariant, 0x2000,  nullptr},
     {26, "audi7E0",      kNoVariant, 0x1000,  create<audi7E0>},
     {27, "audi4L0",      kNoVariant, 0x800,   create<audi4L0>},
