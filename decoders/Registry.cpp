@@ -10,7 +10,6 @@
 #include "units/Jeep95256.h"
 #include "units/Landrover169.h"
 #include "units/Panamera.h"
-#include "units/Unista.h"
 #include "units/Volvo2011.h"
 
 #include <type_traits>
