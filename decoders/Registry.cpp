@@ -1,22 +1,31 @@
 // The type registry: one row per unit type, one row per tree leaf.
 #include "Registry.h"
 
+#include "units/Audi4l0.h"
+#include "units/Audi7e0.h"
+#include "units/C4.h"
 #include "units/Cherrym11.h"
 #include "units/Ecu2p400.h"
 #include "units/Ecu2w300.h"
 #include "units/Elantra13.h"
+#include "units/Ford2m5t.h"
+#include "units/Fordcm5t.h"
 #include "units/Haima3.h"
 #include "units/Hondag913.h"
 #include "units/Hondaspc.h"
 #include "units/Hsolaris.h"
 #include "units/Hyundaigen.h"
 #include "units/Hyundaigetz.h"
+#include "units/Jeep95256.h"
 #include "units/Kia1h000.h"
 #include "units/Kiasorento.h"
+#include "units/Landrover169.h"
 #include "units/Mazda6new.h"
 #include "units/Mits221.h"
 #include "units/Nissan56.h"
+#include "units/Panamera.h"
 #include "units/Toyota66.h"
+#include "units/Volvo2011.h"
 
 #include <type_traits>
 
@@ -47,23 +56,23 @@ constexpr std::array<UnitType, 30> kUnitTypes = {{
     {10, "hyundaiGen",   1,          0x2000,  create<hyundaiGen>},
     {11, "hyundaiGen",   2,          0x2000,  create<hyundaiGen>},
     {12, "kiaSorento",   kNoVariant, 0x800,   create<kiaSorento>},
-    {13, "volvo2011",    kNoVariant, 0x4000,  nullptr},
+    {13, "volvo2011",    kNoVariant, 0x4000,  create<volvo2011>},
     {14, "hyundaiGen",   3,          0x1000,  create<hyundaiGen>},
-    {15, "cc4",          kNoVariant, 0x2000,  nullptr},
+    {15, "cc4",          kNoVariant, 0x2000,  create<cc4>},
     {16, "toyota66",     0,          0x100,   create<toyota66>},
     {17, "toyota66",     1,          0x200,   create<toyota66>},
     {18, "elantra13",    kNoVariant, 0x4000,  create<elantra13>},
     {19, "hondaSPC",     kNoVariant, 0x10000, create<hondaSPC>},
-    {20, "fordCm5t",     kNoVariant, 0x2000,  nullptr},
+    {20, "fordCm5t",     kNoVariant, 0x2000,  create<fordCm5t>},
     {21, "hSolaris",     kNoVariant, 0x1000,  create<hSolaris>},
     {22, "Mazda6new",    kNoVariant, 0x10000, create<Mazda6new>},
-    {23, "ford2m5t",     kNoVariant, 0x400,   nullptr},
-    {24, "panamera",     kNoVariant, 0x2000,  nullptr},
+    {23, "ford2m5t",     kNoVariant, 0x400,   create<ford2m5t>},
+    {24, "panamera",     kNoVariant, 0x2000,  create<panamera>},
     {25, "cherrym11",    kNoVariant, 0x2000,  create<cherrym11>},
-    {26, "audi7E0",      kNoVariant, 0x1000,  nullptr},
-    {27, "audi4L0",      kNoVariant, 0x800,   nullptr},
-    {28, "landrover169", kNoVariant, 0x1000,  nullptr},
-    {29, "jeep95256",    kNoVariant, 0x8000,  nullptr},
+    {26, "audi7E0",      kNoVariant, 0x1000,  create<audi7E0>},
+    {27, "audi4L0",      kNoVariant, 0x800,   create<audi4L0>},
+    {28, "landrover169", kNoVariant, 0x1000,  create<landrover169>},
+    {29, "jeep95256",    kNoVariant, 0x8000,  create<jeep95256>},
     {30, "hyundaiGen",   4,          0x1000,  create<hyundaiGen>},
 }};
 

@@ -1,0 +1,76 @@
+// audi4L0: 6-byte fault records from the dump's first byte, ended by code 0xFFFF, then mapped
+// into the VAG fault numbers.
+#include "Audi4l0.h"
+
+#include "Catalogues.h"
+#include "Dtc.h"
+#include "DumpReader.h"
+#include "InfoText.h"
+#include "PrintLog.h"
+#include "ReportShape.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+constexpr int32_t kDumpSize = 0x800;
+constexpr char kInfo[] =
+    "Vehicles: Audi Q7 2006>\nIC: EEPROM ST95160\nCodes explanation may be not correct or absent!";
+
+constexpr int32_t kIdentifier1 = 0x395;
+constexpr int kIdentifier1Length = 44;
+constexpr int32_t kIdentifier2 = 0x3D3;
+constexpr int kIdentifier2Length = 22;
+
+constexpr int32_t kRecords = 0x000;
+constexpr int32_t kRecordStride = 6;
+constexpr int32_t kRecordCount = 26;
+constexpr uint16_t kEndCode = 0xFFFF;
+
+constexpr std::array<CodeMapEntry, 8> audi4L0CodeMap = {{
+    {0xADA4, 0x0253},
+    {0x6C00, 0x0636},
+    {0x0F80, 0x028E},
+    {0x1080, 0x028F},
+    {0x1900, 0x0634},
+    {0x1C00, 0x0635},
+    {0x0D00, 0x04C1},
+    {0x02B7, 0x0003},
+}};
+static_assert(storedCodesUnique(audi4L0CodeMap));
+
+// The field's bytes as stored: the text ends at its first NUL.
+void printIdentifier(const DumpReader& dump, int32_t field, int length) {
+    const std::string_view text = dump.text(field, length);
+    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
+}
+
+} // namespace
+
+int32_t audi4L0::getDumpSize() const {
+    return kDumpSize;
+}
+
+void audi4L0::getInfo(char* out) const {
+    copyInfoText(out, kInfo);
+}
+
+void audi4L0::calcDTC(const uint8_t* data, int32_t size) {
+    const DumpReader dump(data, size);
+    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
+    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
+
+    printLog(kErrorCodesHeading);
+    NumberedFaults faults;
+    for (int32_t j = 0; j < kRecordCount; ++j) {
+        const std::optional<uint16_t> code = dump.u16be(kRecords + j * kRecordStride);
+        if (!code || *code == kEndCode)
+            break;
+        char description[kDescriptionSize];
+        describeMapped(audi4L0CodeMap, dtcVag, *code, kUndefinedFourDigits, description);
+        faults.print(description);
+    }
+    faults.printNoDtcIfNone();
+}

@@ -1,0 +1,11 @@
+// Audi Q7 2006> units with an ST95160 EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class audi4L0 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

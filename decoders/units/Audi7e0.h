@@ -1,0 +1,11 @@
+// Volkswagen Transporter 2010> units with an ST95320 EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class audi7E0 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

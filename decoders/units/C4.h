@@ -1,0 +1,11 @@
+// Citroen C4 2011> units with an ST95640 EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class cc4 : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

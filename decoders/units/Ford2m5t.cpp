@@ -1,0 +1,78 @@
+// ford2m5t: one identifier, then 10-byte fault records whose one-byte code 0xFF ends the table.
+#include "Ford2m5t.h"
+
+#include "Catalogues.h"
+#include "Dtc.h"
+#include "DumpReader.h"
+#include "InfoText.h"
+#include "PrintLog.h"
+#include "ReportShape.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+constexpr int32_t kDumpSize = 0x400;
+constexpr char kInfo[] =
+    "Vehicles: Ford Focus 2005-2008\nIC: MCU HC912D60\nNot all error codes are completed!";
+
+constexpr int32_t kIdentifier = 0x27E;
+constexpr int kIdentifierLength = 8;
+
+constexpr int32_t kRecords = 0x1FC;
+constexpr int32_t kRecordStride = 10;
+constexpr int32_t kRecordCount = 11;
+constexpr int32_t kCodeInRecord = 3;
+constexpr uint8_t kEndCode = 0xFF;
+
+constexpr std::array<CodeMapEntry, 13> ford2m5tCodeMap = {{
+    {0xA8, 0x1462},
+    {0x26, 0x1885},
+    {0x0D, 0x2232},
+    {0x35, 0x1881},
+    {0x15, 0x1933},
+    {0x1D, 0x2233},
+    {0x6D, 0x2477},
+    {0x25, 0x1877},
+    {0x23, 0x1876},
+    {0x69, 0x1318},
+    {0x8B, 0x2227},
+    {0x05, 0x1932},
+    {0x71, 0x1869},
+}};
+static_assert(storedCodesUnique(ford2m5tCodeMap));
+
+// The field's bytes as stored: the text ends at its first NUL.
+void printIdentifier(const DumpReader& dump, int32_t field, int length) {
+    const std::string_view text = dump.text(field, length);
+    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
+}
+
+} // namespace
+
+int32_t ford2m5t::getDumpSize() const {
+    return kDumpSize;
+}
+
+void ford2m5t::getInfo(char* out) const {
+    copyInfoText(out, kInfo);
+}
+
+void ford2m5t::calcDTC(const uint8_t* data, int32_t size) {
+    const DumpReader dump(data, size);
+    printIdentifier(dump, kIdentifier, kIdentifierLength);
+
+    printLog(kErrorCodesHeading);
+    NumberedFaults faults;
+    for (int32_t j = 0; j < kRecordCount; ++j) {
+        const std::optional<uint8_t> code = dump.u8(kRecords + j * kRecordStride + kCodeInRecord);
+        if (!code || *code == kEndCode)
+            break;
+        char description[kDescriptionSize];
+        describeMapped(ford2m5tCodeMap, dtcGenericB, *code, kUndefinedFourDigits, description);
+        faults.print(description);
+    }
+    faults.printNoDtcIfNone();
+}

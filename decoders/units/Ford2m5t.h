@@ -1,0 +1,11 @@
+// Ford Focus 2005-2008 units: the internal EEPROM of an HC912D60.
+#pragma once
+
+#include "Ecudtc.h"
+
+class ford2m5t : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

@@ -1,0 +1,11 @@
+// Ford Focus 2012> units with an ST95640 EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class fordCm5t : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

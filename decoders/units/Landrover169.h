@@ -1,0 +1,12 @@
+// Land Rover Range Rover 2007> units with an ST95320 EEPROM.
+#pragma once
+
+#include "Unista.h"
+
+class landrover169 : public unista {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+    void describeCode(int code, char* out) const override;
+};

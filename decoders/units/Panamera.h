@@ -1,0 +1,11 @@
+// Porsche Panamera 2013> units with an ST95640 EEPROM.
+#pragma once
+
+#include "Ecudtc.h"
+
+class panamera : public ecuDTC {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+};

@@ -1,0 +1,26 @@
+// Base of the EEPROM units whose dumps hold identifier fields and one table of 25 fault records.
+#pragma once
+
+#include "DumpReader.h"
+#include "Ecudtc.h"
+
+#include <cstdint>
+
+/// Prints identifiers and scans the record table; subclasses supply the layout constants and
+/// describe each stored code.
+class unista : public ecuDTC {
+public:
+    /// Writes the description of one stored code into `out` (256 bytes).
+    virtual void describeCode(int code, char* out) const = 0;
+
+protected:
+    /// Prints the `length` bytes at `field` as "ECU identifier:\n\t%s", NUL bytes shown as blanks
+    /// so that the text always has the field's length.
+    void printIdentifier(const DumpReader& dump, int32_t field, int length) const;
+
+    /// Prints "Error codes:" and one numbered line per record from `records` on (`count` records
+    /// `stride` bytes apart), the code being the byte or the big-endian word at `codePosition`.
+    /// A record holding `emptyCode` ends the scan when `stopAtEmpty` is set, else it is skipped.
+    void decodeRecords(const DumpReader& dump, int32_t records, int stride, unsigned count,
+                       int codePosition, bool oneByteCode, int emptyCode, bool stopAtEmpty) const;
+};

@@ -1,0 +1,58 @@
+// volvo2011: two identifiers, then 12-byte fault records with a big-endian code word.
+#include "Volvo2011.h"
+
+#include "Catalogues.h"
+#include "Dtc.h"
+#include "InfoText.h"
+
+#include <array>
+
+namespace {
+
+constexpr int32_t kDumpSize = 0x4000;
+constexpr char kInfo[] = "Vehicles: Volvo S60/S80 2011>\nIC: EEPROM ST95128\nNo codes info yet!";
+
+constexpr int32_t kIdentifier1 = 0xC60;
+constexpr int kIdentifier1Length = 18;
+constexpr int32_t kIdentifier2 = 0x2970;
+constexpr int kIdentifier2Length = 11;
+
+constexpr int32_t kRecords = 0xE10;
+constexpr int kRecordStride = 12;
+constexpr unsigned kRecordCount = 25;
+constexpr int kCodeInRecord = 4;
+constexpr int kEmptyCode = 0xFFFF;
+
+constexpr std::array<CodeMapEntry, 8> volvo2011CodeMap = {{
+    {0xE900, 0x1193},
+    {0x1901, 0x0020},
+    {0x9701, 0x1205},
+    {0xD900, 0x0021},
+    {0xD901, 0x0072},
+    {0xF100, 0x0070},
+    {0x1101, 0x0080},
+    {0x0901, 0x0082},
+}};
+static_assert(storedCodesUnique(volvo2011CodeMap));
+
+} // namespace
+
+int32_t volvo2011::getDumpSize() const {
+    return kDumpSize;
+}
+
+void volvo2011::getInfo(char* out) const {
+    copyInfoText(out, kInfo);
+}
+
+void volvo2011::describeCode(int code, char* out) const {
+    describeMapped(volvo2011CodeMap, dtcGenericB, code, kUndefinedTwoDigits, out);
+}
+
+void volvo2011::calcDTC(const uint8_t* data, int32_t size) {
+    const DumpReader dump(data, size);
+    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
+    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    decodeRecords(dump, kRecords, kRecordStride, kRecordCount, kCodeInRecord, false, kEmptyCode,
+                  true);
+}

@@ -1,0 +1,12 @@
+// Volvo S60/S80 2011> units with an ST95128 EEPROM.
+#pragma once
+
+#include "Unista.h"
+
+class volvo2011 : public unista {
+public:
+    int32_t getDumpSize() const override;
+    void calcDTC(const uint8_t* data, int32_t size) override;
+    void getInfo(char* out) const override;
+    void describeCode(int code, char* out) const override;
+};
