@@ -1,4 +1,4 @@
-// The report tail that most EEPROM decoders share: numbered fault lines or "\tNo DTC".
+// The report tails that most EEPROM decoders share: numbered or coded fault lines, then "\tNo DTC".
 #pragma once
 
 #include "PrintLog.h"
