@@ -36,7 +36,7 @@ constexpr int32_t kCodeInRecord = 1;
 // 0xFF in either of the first two bytes marks an empty record, which ends the list.
 constexpr uint8_t kEmpty = 0xFF;
 
-constexpr std::array<CodeMapEntry, 14> kCherrym11CodeMap = {{
+constexpr std::array<CodeMapEntry, 14> cherrym11CodeMap = {{
     {0x54, 0x2500},
     {0x8D, 0x1329},
     {0x8E, 0x1334},
@@ -52,7 +52,7 @@ constexpr std::array<CodeMapEntry, 14> kCherrym11CodeMap = {{
     {0x1D, 0x1367},
     {0xBE, 0x1800},
 }};
-static_assert(storedCodesUnique(kCherrym11CodeMap));
+static_assert(storedCodesUnique(cherrym11CodeMap));
 
 } // namespace
 
@@ -81,7 +81,7 @@ void cherrym11::calcDTC(const uint8_t* data, int32_t size) {
         if (marker == kEmpty || code == kEmpty)
             break;
         char description[kDescriptionSize];
-        describeMapped(kCherrym11CodeMap, dtcHyundaiKia, code, kUndefinedFourDigits, description);
+        describeMapped(cherrym11CodeMap, dtcHyundaiKia, code, kUndefinedFourDigits, description);
         faults.print(description);
     }
     faults.printNoDtcIfNone();

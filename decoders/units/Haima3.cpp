@@ -30,7 +30,7 @@ constexpr int32_t kCodeInRecord = 1;
 constexpr uint8_t kEndOfList = 0xAA;
 constexpr uint8_t kEmptyEntry = 0xFF;
 
-constexpr std::array<DtcRecord, 7> kDtcHaima3 = {{
+constexpr std::array<DtcRecord, 7> dtcHaima3 = {{
     {0x55, "ECU internal error"},
     {0x07, "driver airbag fault"},
     {0x0F, "passenger airbag fault"},
@@ -39,13 +39,13 @@ constexpr std::array<DtcRecord, 7> kDtcHaima3 = {{
     {0x5B, "passenger airbag off indicator fault"},
     {0x5F, "passenger airbag off switch fault"},
 }};
-static_assert(codesUnique(kDtcHaima3));
+static_assert(codesUnique(dtcHaima3));
 
 constexpr char kUndefined[] =
     "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
 
 void describe(uint8_t code, char* out) {
-    for (const DtcRecord& row : kDtcHaima3) {
+    for (const DtcRecord& row : dtcHaima3) {
         if (row.code == code) {
             std::memcpy(out, row.text, std::strlen(row.text) + 1);
             return;

@@ -28,7 +28,7 @@ constexpr int32_t kRawIdentifier = 0x370;
 constexpr int32_t kRawIdentifierSize = 16;
 constexpr int32_t kCrashFlag = 0x380;
 
-constexpr std::array<CodeMapEntry, 6> kEcuG913CodeMap = {{
+constexpr std::array<CodeMapEntry, 6> ecuG913CodeMap = {{
     {0x7F, 0x1201},
     {0x83, 0x1101},
     {0xB3, 0x3101},
@@ -36,7 +36,7 @@ constexpr std::array<CodeMapEntry, 6> kEcuG913CodeMap = {{
     {0xAB, 0x3301},
     {0xA7, 0x3401},
 }};
-static_assert(storedCodesUnique(kEcuG913CodeMap));
+static_assert(storedCodesUnique(ecuG913CodeMap));
 
 // High byte = circuit, low byte = failure kind. Only rows the map reaches, and the first and
 // last row, are held: no other row can be reported.
@@ -85,7 +85,7 @@ void ecuG913::calcDTC(const uint8_t* data, int32_t size) {
         if (code == kEndOfTable)
             break;
         char description[kDescriptionSize];
-        describeMapped(kEcuG913CodeMap, dtcEcuG913, code, kUndefinedFourDigits, description);
+        describeMapped(ecuG913CodeMap, dtcEcuG913, code, kUndefinedFourDigits, description);
         printLog("\tError code [%02X] = %s", unsigned(code), description);
         ++printed;
     }

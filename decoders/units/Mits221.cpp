@@ -36,7 +36,7 @@ constexpr int32_t kIdentifierText2 = 22;
 constexpr int32_t kVinArea = 0x1B30;
 constexpr int32_t kVinLength = 18;
 
-constexpr std::array<DtcRecord, 30> kDtcMits221 = {{
+constexpr std::array<DtcRecord, 30> dtcMits221 = {{
     {0x5F, "B1557 SRS-ECU Application Integrated Circuit"},
     {0x02, "Internal Error"},
     {0x03, "B1498 RAM or ROM abnormal"},
@@ -68,13 +68,13 @@ constexpr std::array<DtcRecord, 30> kDtcMits221 = {{
     {0xB8, "curtain left side open"},
     {0xC0, "curtain right side open"},
 }};
-static_assert(codesUnique(kDtcMits221));
+static_assert(codesUnique(dtcMits221));
 
 constexpr char kUndefined[] =
     "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
 
 void describe(uint8_t code, char* out) {
-    for (const DtcRecord& row : kDtcMits221) {
+    for (const DtcRecord& row : dtcMits221) {
         if (row.code == code) {
             std::memcpy(out, row.text, std::strlen(row.text) + 1);
             return;

@@ -34,7 +34,7 @@ constexpr int32_t kFaultAreaVersion2 = 0x3C;
 constexpr int32_t kFlagPairs = 5;
 constexpr int32_t kFaultAreaSize = 2 * kFlagPairs;
 
-constexpr std::array<DtcRecord, 14> kDtcNissan56 = {{
+constexpr std::array<DtcRecord, 14> dtcNissan56 = {{
     {0x0101, "B1049 Driver airbag open circuit"},
     {0x0102, "B1065 Passenger airbag open circuit"},
     {0x0104, "B1081 P/T Front RH Open"},
@@ -50,12 +50,12 @@ constexpr std::array<DtcRecord, 14> kDtcNissan56 = {{
     {0x0020, "B1023 Pass A/B Ind ??"},
     {0x0040, "B1024 Pass A/B Deact SW ??"},
 }};
-static_assert(codesUnique(kDtcNissan56));
+static_assert(codesUnique(dtcNissan56));
 
 constexpr char kUndefined[] = "Undefined error code. Please report to " FAULTWISE_CONTACT_EMAIL;
 
 void describe(int32_t code, char* out) {
-    for (const DtcRecord& row : kDtcNissan56) {
+    for (const DtcRecord& row : dtcNissan56) {
         if (row.code == code) {
             std::memcpy(out, row.text, std::strlen(row.text) + 1);
             return;

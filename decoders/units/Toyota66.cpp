@@ -29,13 +29,13 @@ constexpr uint8_t kShortLayout = 0xFF;
 constexpr int32_t kFlagBytesShort = 0x14;
 constexpr int32_t kFlagBytesLong = 0x16;
 
-constexpr std::array<CodeMapEntry, 20> kToyota66CodeMap = {{
+constexpr std::array<CodeMapEntry, 20> toyota66CodeMap = {{
     {0x0002, 0x1000}, {0x0240, 0x1603}, {0x0301, 0x1608}, {0x0510, 0x1643}, {0x0540, 0x1648},
     {0x0601, 0x1651}, {0x0602, 0x1653}, {0x0608, 0x1655}, {0x0620, 0x1660}, {0x0A08, 0x1801},
     {0x0A80, 0x1806}, {0x0B08, 0x1811}, {0x0B80, 0x1816}, {0x0C08, 0x1821}, {0x0C80, 0x1826},
     {0x0D08, 0x1831}, {0x0D80, 0x1846}, {0x1008, 0x1861}, {0x1108, 0x1901}, {0x1180, 0x1906},
 }};
-static_assert(storedCodesUnique(kToyota66CodeMap));
+static_assert(storedCodesUnique(toyota66CodeMap));
 
 // Only rows the map reaches, and the catalogue's last row, are held: no other row can be reported.
 constexpr std::array<DtcRecord, 21> kDtcToyota66 = {{
@@ -81,7 +81,7 @@ static_assert(textsStartWithBlinkCode(kDtcToyota66));
 const DtcCatalogue dtcToyota66(kDtcToyota66);
 
 void describe(int32_t code, char* out) {
-    if (const std::optional<int32_t> mapped = mapCode(kToyota66CodeMap, code)) {
+    if (const std::optional<int32_t> mapped = mapCode(toyota66CodeMap, code)) {
         lookupDTC(dtcToyota66, *mapped, out);
         return;
     }
@@ -92,11 +92,11 @@ void describe(int32_t code, char* out) {
 } // namespace
 
 int32_t toyota66::getDumpSize() const {
-    return m_variant == kVariantLr66 ? kDumpSizeLr66 : kDumpSizeLr56;
+    return variant == kVariantLr66 ? kDumpSizeLr66 : kDumpSizeLr56;
 }
 
 void toyota66::getInfo(char* out) const {
-    if (m_variant == kVariantLr66)
+    if (variant == kVariantLr66)
         copyInfoText(out, kInfoLr66);
     else
         copyInfoText(out, kInfoLr56);

@@ -7,12 +7,12 @@ class toyota66 : public ecuDTC {
 public:
     /// `variant` 1 is the 512-byte LR66, anything else the 256-byte LR56.
     explicit toyota66(int32_t variant)
-        : m_variant(variant) {}
+        : variant(variant) {}
 
     int32_t getDumpSize() const override;
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override;
 
 private:
-    const int32_t m_variant;
+    const int32_t variant;
 };
