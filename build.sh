@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file)
 
 ensure_packages() {
     if ! command -v dpkg-query >/dev/null; then

@@ -3,6 +3,7 @@
 
 #include "About.h"
 #include "CalloutPanel.h"
+#include "CompareDumps.h"
 #include "DumpLoader.h"
 #include "Product.h"
 #include "Registry.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSaveFile>
@@ -34,6 +38,14 @@ namespace {
 constexpr int kTypeIdRole = Qt::UserRole;
 constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
 constexpr char kSizeMismatch[] = "File size do not match";
+
+// The one local file that a drag carries, or an empty string when it carries anything else.
+QString droppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1 ||
+        !mime->urls().first().isLocalFile())
+        return QString();
+    return mime->urls().first().toLocalFile();
+}
 
 } // namespace
 
@@ -51,6 +63,7 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     , m_lblInfo(new QLabel(QStringLiteral("No info"), m_pnlShowInfo))
     , dlgFileOpen(new QFileDialog(this))
     , dlgFileSave(new QFileDialog(this))
+    , dlgFileCompare(new QFileDialog(this))
     , m_frmAbout(nullptr) {
     setObjectName(QStringLiteral("frmDTCReader"));
     setWindowTitle(
@@ -78,6 +91,8 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     m_tvTypes->setObjectName(QStringLiteral("m_tvTypes"));
     m_tvTypes->setFixedWidth(201);
     m_tvTypes->setHeaderHidden(true);
+    m_tvTypes->setAcceptDrops(false);
+    m_tvTypes->viewport()->setAcceptDrops(false);
     mainLayout->addWidget(m_tvTypes);
     m_pnlRight->setObjectName(QStringLiteral("m_pnlRight"));
     mainLayout->addWidget(m_pnlRight, 1);
@@ -92,6 +107,9 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     memoFont.setStyleHint(QFont::TypeWriter);
     memoFont.setFixedPitch(true);
     m_mOutput->setFont(memoFont);
+    // Drops land on the window, which opens them like "&Open..." does.
+    m_mOutput->setAcceptDrops(false);
+    m_mOutput->viewport()->setAcceptDrops(false);
     rightLayout->addWidget(m_mOutput, 1);
 
     m_pnlShowInfo->setObjectName(QStringLiteral("m_pnlShowInfo"));
@@ -124,6 +142,14 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     dlgFileSave->setOption(QFileDialog::DontConfirmOverwrite);
     dlgFileSave->selectFile(m_logFileName);
 
+    dlgFileCompare->setObjectName(QStringLiteral("dlgFileCompare"));
+    dlgFileCompare->setAcceptMode(QFileDialog::AcceptOpen);
+    dlgFileCompare->setFileMode(QFileDialog::ExistingFile);
+    dlgFileCompare->setWindowTitle(QStringLiteral("Compare with another read"));
+    dlgFileCompare->setNameFilters(
+        {QStringLiteral("Binary files (*.bin)"), QStringLiteral("All files (*)")});
+    setAcceptDrops(true);
+
     buildMenus();
     buildTree();
     connect(m_tvTypes, &QTreeWidget::itemSelectionChanged, this, &TfrmDTCReader::m_tvTypesChange);
@@ -153,6 +179,10 @@ void TfrmDTCReader::buildMenus() {
     m_miCheckDTC->setObjectName(QStringLiteral("m_miCheckDTC"));
     m_miCheckDTC->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m_miCheckDTC->setEnabled(false);
+    miCompare = menuItem1->addAction(QStringLiteral("Compare with another read..."), this,
+                                     &TfrmDTCReader::miCompareClick);
+    miCompare->setObjectName(QStringLiteral("miCompare"));
+    miCompare->setEnabled(false);
 
     miAbout = menuBar()->addAction(QStringLiteral("About..."), this, &TfrmDTCReader::miAboutClick);
     miAbout->setObjectName(QStringLiteral("miAbout"));
@@ -168,6 +198,10 @@ void TfrmDTCReader::buildTree() {
         }
         auto* item = new QTreeWidgetItem(makeNode, {QString::fromUtf8(leaf.partNumber)});
         item->setData(0, kTypeIdRole, leaf.typeId);
+        const int32_t size = findUnitType(leaf.typeId)->dumpSize;
+        item->setToolTip(0, QStringLiteral("Takes a dump of %1 bytes (0x%2)")
+                                .arg(size)
+                                .arg(QString::number(size, 16).toUpper()));
     }
     m_tvTypes->collapseAll();
 }
@@ -194,12 +228,70 @@ bool TfrmDTCReader::openDump(const QString& path) {
     m_dumpFileName = path;
     m_lblStatusText->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(path));
     UpdateCheckEnabled();
+    markFittingTypes();
     m_mOutput->clear();
+    return true;
+}
+
+// Leaves whose type takes a dump of another size are dimmed, not disabled: picking one still
+// runs the check, which then names the mismatch.
+void TfrmDTCReader::markFittingTypes() {
+    const QColor dimmed = m_tvTypes->palette().color(QPalette::Disabled, QPalette::Text);
+    for (int i = 0; i < m_tvTypes->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* make = m_tvTypes->topLevelItem(i);
+        for (int j = 0; j < make->childCount(); ++j) {
+            QTreeWidgetItem* leaf = make->child(j);
+            const UnitType* type = findUnitType(leaf->data(0, kTypeIdRole).toInt());
+            const bool fits = type && qsizetype(type->dumpSize) == m_dump.size();
+            leaf->setData(0, Qt::ForegroundRole, fits ? QVariant() : QVariant(QBrush(dimmed)));
+        }
+    }
+}
+
+void TfrmDTCReader::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TfrmDTCReader::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openDump(path);
+}
+
+void TfrmDTCReader::miCompareClick() {
+    const QFileInfo dump(m_dumpFileName);
+    if (dump.isAbsolute())
+        dlgFileCompare->setDirectory(dump.absolutePath());
+    if (dlgFileCompare->exec() != QDialog::Accepted || dlgFileCompare->selectedFiles().isEmpty())
+        return;
+    compareWith(dlgFileCompare->selectedFiles().constFirst());
+}
+
+bool TfrmDTCReader::compareWith(const QString& path) {
+    QByteArray other;
+    QString reason;
+    if (!loadDumpFile(path, other, reason)) {
+        showError(QStringLiteral("Cannot open file \"%1\". %2")
+                      .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    const DumpComparison comparison =
+        compareDumps(reinterpret_cast<const uint8_t*>(m_dump.constData()), size_t(m_dump.size()),
+                     reinterpret_cast<const uint8_t*>(other.constData()), size_t(other.size()));
+    const QString text = QString::fromStdString(describeComparison(comparison));
+    if (comparison.identical())
+        QMessageBox::information(this, QString::fromUtf8(product::kName), text);
+    else
+        QMessageBox::warning(this, QString::fromUtf8(product::kName), text);
     return true;
 }
 
 void TfrmDTCReader::UpdateCheckEnabled() {
     m_miCheckDTC->setEnabled(!m_tvTypes->selectedItems().isEmpty() && !m_dump.isEmpty());
+    miCompare->setEnabled(!m_dump.isEmpty());
 }
 
 void TfrmDTCReader::m_tvTypesChange() {

@@ -12,6 +12,8 @@
 
 class CalloutPanel;
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QFileDialog;
 class QLabel;
 class QMenu;
@@ -36,6 +38,10 @@ public:
     /// only once the new one is complete. Shows an error and returns false when that fails.
     bool saveLog(const QString& path);
 
+    /// Compares the file at `path` with the loaded dump and tells the result in a message box.
+    /// Neither file is changed. Shows why and returns false when the file cannot be read.
+    bool compareWith(const QString& path);
+
     /// The name that Save proposes for the error log, as it stands before the dialog opens.
     QString proposedLogName();
 
@@ -43,12 +49,15 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void miOpenClick();
     void miSaveFileClick();
     void m_miCloseClick();
     void m_miCheckDTCClick();
+    void miCompareClick();
     void miAboutClick();
     void m_tvTypesChange();
 
@@ -59,6 +68,7 @@ private:
     void buildTree();
     void FormActivate();
     void UpdateCheckEnabled();
+    void markFittingTypes();
     std::unique_ptr<ecuDTC> CreateSelectedDecoder() const;
     void CheckDTC();
     bool RunDecoder(ecuDTC& decoder);
@@ -79,10 +89,12 @@ private:
     QLabel* m_lblInfo;
     QFileDialog* dlgFileOpen;
     QFileDialog* dlgFileSave;
+    QFileDialog* dlgFileCompare;
     QAction* miOpen;
     QAction* miSaveFile;
     QAction* m_miClose;
     QAction* m_miCheckDTC;
+    QAction* miCompare;
     QAction* miAbout;
     TfrmAbout* m_frmAbout;
 };

@@ -1,6 +1,7 @@
 // faultwise-cli: argument handling and output; all decoding happens in the core.
 #include "Cli.h"
 
+#include "CompareDumps.h"
 #include "Cp1252.h"
 #include "DumpFile.h"
 #include "PrintLog.h"
@@ -9,6 +10,7 @@
 #include "RunDecoder.h"
 
 #include <cstring>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@ constexpr char kUsage[] =
     "       faultwise-cli --list             list the unit types, one leaf of the tree a line\n"
     "       faultwise-cli --info <type>      print the unit type's info text\n"
     "       faultwise-cli --guess <dump>     list the unit types that take a dump of this size\n"
+    "       faultwise-cli --compare <a> <b>  tell whether two reads of a chip are identical\n"
     "       faultwise-cli --help | --version\n"
     "\n"
     "<type> is a type id (1 to 30) or a part number exactly as --list shows it.\n"
@@ -31,7 +34,8 @@ constexpr char kUsage[] =
     "\n"
     "Exit status: 0 when every dump was decoded, 1 when a dump could not be read or has\n"
     "the wrong size (for --guess: when no unit type takes its size), 2 for a usage error\n"
-    "or a unit type without a decoder.\n";
+    "or a unit type without a decoder. --compare exits with 0 when the reads are identical,\n"
+    "1 when they differ and 2 when a file cannot be read.\n";
 
 // Writes each report entry as UTF-8, ended by one newline.
 class StreamSink : public ReportSink {
@@ -102,6 +106,22 @@ int guessTypes(const std::string& path, std::ostream& out, std::ostream& err) {
     return anyFits ? kCliOk : kCliSomeDumpFailed;
 }
 
+// Reads are compared, never written: both files are only read whole.
+int compareReads(const std::string& pathA, const std::string& pathB, std::ostream& out,
+                 std::ostream& err) {
+    std::vector<uint8_t> a, b;
+    std::string reason;
+    for (const auto& [path, bytes] : {std::pair{&pathA, &a}, std::pair{&pathB, &b}}) {
+        if (!readDumpFile(*path, *bytes, reason)) {
+            err << kProgram << ": " << *path << ": " << reason << '\n';
+            return kCliUsage;
+        }
+    }
+    const DumpComparison comparison = compareDumps(a.data(), a.size(), b.data(), b.size());
+    out << describeComparison(comparison) << '\n';
+    return comparison.identical() ? kCliOk : kCliSomeDumpFailed;
+}
+
 int printReports(const std::string& typeArgument, const std::vector<std::string>& paths,
                  std::ostream& out, std::ostream& err) {
     const int32_t typeId = parseType(typeArgument);
@@ -158,6 +178,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     if (command == "--guess")
         return args.size() == 2 ? guessTypes(args[1], out, err)
                                 : usageError(err, "--guess takes one dump");
+    if (command == "--compare")
+        return args.size() == 3 ? compareReads(args[1], args[2], out, err)
+                                : usageError(err, "--compare takes two dumps");
     if (command.size() > 1 && command[0] == '-' && command != "--")
         return usageError(err, "unknown option '" + command + "'");
 

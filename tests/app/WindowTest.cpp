@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
@@ -137,6 +138,19 @@ private:
         action("m_miCheckDTC")->trigger();
         QTest::qWait(20);
         return answer.text;
+    }
+
+    // Drags `mime` onto the window and drops it there, as the desktop does: enter, then drop.
+    // Returns whether the window took the drag.
+    bool dragAndDrop(const QMimeData& mime) {
+        const QPoint at(300, 200);
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        return drop.isAccepted();
     }
 
 private slots:
@@ -381,6 +395,157 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(about));
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("btnOk")), Qt::LeftButton);
         QVERIFY(!about->isVisible());
+    }
+
+    void dropOpensLikeOpen() {
+        QMimeData text;
+        text.setText(QStringLiteral("/tmp/unit.bin"));
+        QVERIFY(!dragAndDrop(text));
+
+        // Drops on the memo or the tree reach the window: neither takes drops itself.
+        for (const char* name : {"m_mOutput", "m_tvTypes"}) {
+            QWidget* target = child<QAbstractScrollArea>(name)->viewport();
+            while (target && !target->acceptDrops())
+                target = target->parentWidget();
+            QCOMPARE(target, window.get());
+        }
+
+        const QString path = writeFile(QStringLiteral("dropped.bin"), type1Dump(0x1346));
+        printLog("earlier report");
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(path)});
+        QVERIFY(dragAndDrop(file));
+        QCOMPARE(status(), QStringLiteral("File: ") + path);
+        QCOMPARE(window->dump(), type1Dump(0x1346));
+        QCOMPARE(memo(), QString());
+        QVERIFY(action("m_miCheckDTC")->isEnabled());
+
+        // A folder dropped gives the error that opening it gives, and changes nothing.
+        QMimeData folder;
+        folder.setUrls({QUrl::fromLocalFile(tempDir->path())});
+        QString dropError, openError;
+        {
+            MessageAnswer answer;
+            QVERIFY(dragAndDrop(folder));
+            dropError = answer.text;
+        }
+        {
+            MessageAnswer answer;
+            QVERIFY(!window->openDump(tempDir->path()));
+            openError = answer.text;
+        }
+        QVERIFY(dropError.startsWith(QStringLiteral("Cannot open file")));
+        QCOMPARE(dropError, openError);
+        QCOMPARE(status(), QStringLiteral("File: ") + path);
+        QCOMPARE(window->dump(), type1Dump(0x1346));
+    }
+
+    void leavesOfOtherDumpSizesAreDimmedButStillCheck() {
+        auto* tree = child<QTreeWidget>("m_tvTypes");
+        const QColor dimmed = tree->palette().color(QPalette::Disabled, QPalette::Text);
+        const auto leaf = [&](const QString& make, const QString& part) {
+            QTreeWidgetItem* node = tree->findItems(make, Qt::MatchExactly).value(0);
+            for (int i = 0; node && i < node->childCount(); ++i)
+                if (node->child(i)->text(0) == part)
+                    return node->child(i);
+            qFatal("no leaf %s", qPrintable(part));
+        };
+        const auto dimmedLeaves = [&] {
+            QStringList names;
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                for (int j = 0; j < tree->topLevelItem(i)->childCount(); ++j) {
+                    QTreeWidgetItem* item = tree->topLevelItem(i)->child(j);
+                    // Dimmed leaves stay selectable and carry the disabled colour; anything
+                    // else shows up in the list and fails the comparisons below.
+                    if (!(item->flags() & Qt::ItemIsSelectable))
+                        names.append(QStringLiteral("not selectable: ") + item->text(0));
+                    if (item->data(0, Qt::ForegroundRole).isValid())
+                        names.append(item->foreground(0).color() == dimmed
+                                         ? item->text(0)
+                                         : QStringLiteral("wrong colour: ") + item->text(0));
+                }
+            }
+            return names;
+        };
+        const QString lr56 = QStringLiteral("89170-XXXXX (LR56)");
+        QCOMPARE(leaf(QStringLiteral("KIA"), QStringLiteral("95910-2P400"))->toolTip(0),
+                 QStringLiteral("Takes a dump of 327680 bytes (0x50000)"));
+        QCOMPARE(leaf(QStringLiteral("Toyota"), lr56)->toolTip(0),
+                 QStringLiteral("Takes a dump of 256 bytes (0x100)"));
+        QCOMPARE(dimmedLeaves(), QStringList());
+
+        // Types 3, 4, 5, 9, 10, 11, 15, 20, 24 and 25 take 8192 bytes: 17 leaves.
+        const QString eeprom = writeFile(QStringLiteral("eeprom.bin"), QByteArray(8192, 0));
+        QVERIFY(window->openDump(eeprom));
+        QCOMPARE(status(), QStringLiteral("File: ") + eeprom);
+        QStringList dimmedNow = dimmedLeaves();
+        QCOMPARE(dimmedNow.size(), 56 - 17);
+        QVERIFY(!dimmedNow.contains(QStringLiteral("77960-TLO-G913-M1")));
+        QVERIFY(!dimmedNow.contains(QStringLiteral("3606010BB")));
+        QVERIFY(dimmedNow.contains(QStringLiteral("95910-2P400")));
+        QVERIFY(dimmedNow.contains(lr56));
+
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        QVERIFY(action("m_miCheckDTC")->isEnabled());
+        QCOMPARE(check(), QStringLiteral("File size do not match"));
+
+        // Types 7 and 16 take 256 bytes.
+        QVERIFY(window->openDump(writeFile(QStringLiteral("lr56.bin"), QByteArray(256, 0))));
+        dimmedNow = dimmedLeaves();
+        QCOMPARE(dimmedNow.size(), 56 - 2);
+        QVERIFY(!dimmedNow.contains(lr56));
+        QVERIFY(!dimmedNow.contains(QStringLiteral("98820XXXXX (LR56)")));
+        QVERIFY(dimmedNow.contains(QStringLiteral("77960-TLO-G913-M1")));
+    }
+
+    void compareTellsWhetherTheReadsDiffer_data() {
+        QTest::addColumn<QByteArray>("other");
+        QTest::addColumn<QString>("message");
+        QByteArray flipped = type1Dump(0x1346);
+        flipped[0x2ABCD] = 0;
+        QTest::newRow("identical")
+            << type1Dump(0x1346) << QStringLiteral("The reads are identical (327680 bytes).");
+        QTest::newRow("one byte different")
+            << flipped
+            << QStringLiteral("The reads differ in 1 of 327680 bytes.\n"
+                              "First differing offset: 0x2ABCD");
+        QTest::newRow("different sizes")
+            << QByteArray(65536, char(0xFF))
+            << QStringLiteral("The reads differ in size: 327680 bytes and 65536 bytes.\n"
+                              "Of the first 65536 bytes, none differ.");
+    }
+
+    void compareTellsWhetherTheReadsDiffer() {
+        QFETCH(QByteArray, other);
+        QFETCH(QString, message);
+        QVERIFY(!action("miCompare")->isEnabled());
+        QVERIFY(window->openDump(writeFile(QStringLiteral("first.bin"), type1Dump(0x1346))));
+        QVERIFY(action("miCompare")->isEnabled());
+        printLog("report");
+        const QString second = writeFile(QStringLiteral("second.bin"), other);
+        {
+            MessageAnswer answer;
+            QVERIFY(window->compareWith(second));
+            QCOMPARE(answer.text, message);
+        }
+        QCOMPARE(window->dump(), type1Dump(0x1346));
+        QCOMPARE(memo(), QStringLiteral("report"));
+        QFile file(second);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), other);
+
+        // Through the menu: the file dialog, then the message box.
+        ModalAnswer answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Compare with another read"));
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(second);
+            QMetaObject::invokeMethod(dialog, "done", Qt::QueuedConnection,
+                                      Q_ARG(int, QDialog::Accepted));
+        });
+        action("miCompare")->trigger();
+        QCOMPARE(answer.seen, 2);
     }
 
     void aboutLinksGoToTheDesktopsUrlHandlers();

@@ -163,6 +163,42 @@ TEST_F(CliTest, UsageErrorsAndTypesWithoutDecoderExitWithTwo) {
     }
 }
 
+TEST_F(CliTest, CompareTellsWhetherTwoReadsAreIdentical) {
+    Dump read = filledDump(0x2000, 0xFF);
+    const std::string first = write("first.bin", read);
+    const std::string again = write("again.bin", read);
+    patch(read, 0x1234, {0x00});
+    const std::string flipped = write("flipped.bin", read);
+    const std::string shorter = write("shorter.bin", filledDump(0x1000, 0xFF));
+    struct Case {
+        std::string b;
+        int status;
+        std::string out;
+    };
+    for (const Case& c : {
+             Case{again, 0, "The reads are identical (8192 bytes).\n"},
+             Case{flipped, 1,
+                  "The reads differ in 1 of 8192 bytes.\nFirst differing offset: 0x1234\n"},
+             Case{shorter, 1,
+                  "The reads differ in size: 8192 bytes and 4096 bytes.\n"
+                  "Of the first 4096 bytes, none differ.\n"},
+         }) {
+        const CliRun result = run({"--compare", first, c.b});
+        EXPECT_EQ(result.status, c.status) << c.b;
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_EQ(fs::file_size(first), 0x2000u);
+    EXPECT_EQ(fs::file_size(shorter), 0x1000u);
+
+    const std::string missing = (m_dir / "missing.bin").string();
+    const CliRun unreadable = run({"--compare", first, missing});
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_EQ(unreadable.out, "");
+    EXPECT_EQ(unreadable.err, "faultwise-cli: " + missing + ": No such file or directory\n");
+    EXPECT_EQ(run({"--compare", first}).status, 2);
+}
+
 TEST_F(CliTest, HelpAndVersion) {
     EXPECT_EQ(run({"--help"}).out.rfind("Usage: faultwise-cli", 0), 0u);
     EXPECT_EQ(run({"--version"}).out.rfind("faultwise-cli ", 0), 0u);

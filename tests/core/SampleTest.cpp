@@ -1,0 +1,45 @@
+// The sample dumps in samples/: they are what the generator writes, one per type id, and each
+// decodes to the report that the generator's inputs imply.
+#include "ReportCapture.h"
+#include "SampleDumps.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+
+namespace {
+
+Dump readSample(const std::string& fileName) {
+    std::ifstream file(std::string(FAULTWISE_SAMPLES_DIR) + "/" + fileName, std::ios::binary);
+    return Dump(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+TEST(SampleTest, OneSamplePerTypeIdUnderOneOfItsLeaves) {
+    std::set<int32_t> ids;
+    for (const SampleDump& sample : sampleDumps()) {
+        SCOPED_TRACE(sample.fileName);
+        ids.insert(sample.typeId);
+        bool leafFound = false;
+        for (const UnitTreeLeaf& leaf : unitTree())
+            leafFound = leafFound || (leaf.typeId == sample.typeId && sample.make == leaf.make &&
+                                      sample.partNumber == leaf.partNumber);
+        EXPECT_TRUE(leafFound) << sample.make << " / " << sample.partNumber;
+    }
+    EXPECT_EQ(ids.size(), size_t(kLastTypeId));
+    EXPECT_EQ(*ids.begin(), kFirstTypeId);
+    EXPECT_EQ(*ids.rbegin(), kLastTypeId);
+}
+
+TEST(SampleTest, CommittedSamplesDecodeWithTheFaultsPutIn) {
+    for (const SampleDump& sample : sampleDumps()) {
+        SCOPED_TRACE(sample.fileName);
+        const Dump committed = readSample(sample.fileName);
+        EXPECT_TRUE(committed == sample.bytes)
+            << "samples/ is stale: rebuild it with cmake --build build --target samples";
+        EXPECT_EQ(decode(sample.typeId, committed), sample.report);
+    }
+}
+
+} // namespace

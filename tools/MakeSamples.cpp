@@ -1,0 +1,31 @@
+// Writes the synthetic sample dumps into a folder and lists them, one tab-separated line each:
+// file, type id, make, part number, contents.
+#include "SampleDumps.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+// Usage: make_samples <folder>
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_samples <folder>\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    for (const SampleDump& sample : sampleDumps()) {
+        const std::string path = folder + "/" + sample.fileName;
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(sample.bytes.data()),
+                   std::streamsize(sample.bytes.size()));
+        file.close();
+        if (!file) {
+            std::fprintf(stderr, "make_samples: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        std::cout << sample.fileName << '\t' << sample.typeId << '\t' << sample.make << '\t'
+                  << sample.partNumber << '\t' << sample.contents << '\n';
+    }
+    return 0;
+}

@@ -1,0 +1,25 @@
+// Synthetic dumps, one per unit type, built from the documented memory layouts. Each carries a
+// readable identifier where the unit stores one, a few stored faults (a mapped and an unmapped
+// code where the unit translates codes through a map) and an erased record that must not show.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct SampleDump {
+    int32_t typeId;
+    /// The file name under samples/, such as "01_ecu2p400.bin".
+    std::string fileName;
+    /// The tree leaf to pick for it, as make and part number (UTF-8).
+    std::string make;
+    std::string partNumber;
+    /// What the sample holds, for the samples README.
+    std::string contents;
+    std::vector<uint8_t> bytes;
+    /// The report entries (Windows-1252) that the bytes put in imply, in order.
+    std::vector<std::string> report;
+};
+
+/// One sample per type id, 1 to 30, in id order.
+std::vector<SampleDump> sampleDumps();
