@@ -311,6 +311,9 @@ private slots:
         QTest::newRow("a 4 GiB sparse file")
             << QStringLiteral("<huge>")
             << QStringLiteral("4294967296 bytes; dumps are at most 16 MiB");
+        QTest::newRow("a sparse file one byte over 16 MiB")
+            << QStringLiteral("<over>")
+            << QStringLiteral("16777217 bytes; dumps are at most 16 MiB");
     }
 
     void filesThatAreNoDumpsChangeNothing() {
@@ -327,6 +330,10 @@ private slots:
             path = writeFile(QStringLiteral("huge.bin"), {});
             QFile huge(path);
             QVERIFY(huge.resize(qint64(4) << 30));
+        } else if (path == QStringLiteral("<over>")) {
+            path = writeFile(QStringLiteral("over.bin"), {});
+            QFile over(path);
+            QVERIFY(over.resize((qint64(16) << 20) + 1));
         }
         const QString good = writeFile(QStringLiteral("unit.bin"), type1Dump(0x1346));
         QVERIFY(window->openDump(good));

@@ -171,6 +171,12 @@ TEST_F(CliTest, OversizedFileIsRefusedBeforeReading) {
     const CliRun result = run({"1", path});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("file too large: 4294967296 bytes"), std::string::npos);
+
+    // At the limit: 16 MiB is read (and then has the wrong size), one byte more is not.
+    fs::resize_file(path, 16u << 20);
+    EXPECT_EQ(run({"1", path}).err, "faultwise-cli: " + path + ": File size do not match\n");
+    fs::resize_file(path, (16u << 20) + 1);
+    EXPECT_NE(run({"1", path}).err.find("file too large: 16777217 bytes"), std::string::npos);
 }
 
 TEST_F(CliTest, UsageErrorsAndTypesWithoutDecoderExitWithTwo) {
