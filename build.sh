@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one place: installs what is missing, builds, then runs the window
-# ("run") or every test ("test").
+# ("run"), every test ("test") or a decoder fuzzing campaign ("fuzz [seconds]").
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file)
+# libFuzzer and the sanitizer runtimes come with clang.
+fuzz_packages=(clang libclang-rt-14-dev)
 
 ensure_packages() {
     if ! command -v dpkg-query >/dev/null; then
@@ -48,8 +50,19 @@ test)
     build
     ctest --preset default
     ;;
+fuzz)
+    seconds=${2:-1800}
+    packages+=("${fuzz_packages[@]}")
+    ensure_packages
+    cmake --preset fuzz
+    cmake --build --preset fuzz --parallel "$(nproc)"
+    # New inputs go to build-fuzz/corpus, crashes to build-fuzz/findings; one process, one core.
+    mkdir -p build-fuzz/corpus build-fuzz/findings
+    exec build-fuzz/decoder_fuzz -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix=build-fuzz/findings/ build-fuzz/corpus build-fuzz/fuzz/seeds
+    ;;
 *)
-    echo "usage: ./build.sh run | test" >&2
+    echo "usage: ./build.sh run | test | fuzz [seconds]" >&2
     exit 2
     ;;
 esac

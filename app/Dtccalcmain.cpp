@@ -365,7 +365,23 @@ bool TfrmDTCReader::saveLog(const QString& path) {
                       .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    file.write(reportLinesToFile(memoLines()));
+    // A write can stop short without an error (a full disk, a file size limit); only writing
+    // the rest tells why, and a short log must never replace the existing one.
+    const QByteArray bytes = reportLinesToFile(memoLines());
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        showError(QStringLiteral("Cannot write file \"%1\". %2")
+                      .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
     if (!file.commit()) {
         showError(QStringLiteral("Cannot write file \"%1\". %2")
                       .arg(QDir::toNativeSeparators(path), file.errorString()));

@@ -1,6 +1,7 @@
 // The main window and the About window, driven offscreen through their menus and dialogs.
 #include "About.h"
 #include "Dtccalcmain.h"
+#include "Registry.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -20,7 +21,9 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -238,6 +241,67 @@ private slots:
         QVERIFY(!child<QProgressBar>("m_Ani")->isVisible());
     }
 
+    void sizesOneByteOffAreRefusedAtCheck_data() {
+        QTest::addColumn<QString>("make");
+        QTest::addColumn<QString>("partNumber");
+        QTest::addColumn<int>("size");
+        for (const UnitType& type : unitTypes()) {
+            for (const UnitTreeLeaf& leaf : unitTree()) {
+                if (leaf.typeId != type.id)
+                    continue;
+                for (const int off : {-1, +1})
+                    QTest::addRow("type %d, %s", type.id,
+                                  off < 0 ? "one byte short" : "one byte long")
+                        << QString::fromUtf8(leaf.make) << QString::fromUtf8(leaf.partNumber)
+                        << type.dumpSize + off;
+                break;
+            }
+        }
+    }
+
+    void sizesOneByteOffAreRefusedAtCheck() {
+        QFETCH(QString, make);
+        QFETCH(QString, partNumber);
+        QFETCH(int, size);
+        const QString path = writeFile(QStringLiteral("off.bin"), QByteArray(size, char(0xFF)));
+        QVERIFY(window->openDump(path));
+        printLog("earlier report");
+        select(make, partNumber);
+        QCOMPARE(check(), QStringLiteral("File size do not match"));
+        QCOMPARE(memo(), QStringLiteral("earlier report"));
+        QCOMPARE(window->dump().size(), size);
+        QCOMPARE(status(), QStringLiteral("File: ") + path);
+    }
+
+    void pathsWithBlanksAndNonAsciiOpenAndSave_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("blanks") << QStringLiteral("my dumps") << QStringLiteral("srs unit 7.bin");
+        QTest::newRow("non-ASCII") << QStringLiteral("\u0434\u0430\u043c\u043f\u044b")
+                                   << QStringLiteral("\u00fcn\u00eft \u20ac.bin");
+    }
+
+    void pathsWithBlanksAndNonAsciiOpenAndSave() {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QVERIFY(QDir(tempDir->path()).mkdir(folder));
+        const QString path = writeFile(folder + QLatin1Char('/') + name, type1Dump(0x1346));
+        openThroughDialog(path);
+        QCOMPARE(status(), QStringLiteral("File: ") + path);
+        select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
+        QCOMPARE(check(), QString());
+        const QString log =
+            QFileInfo(path).absolutePath() + QLatin1Char('/') + window->proposedLogName();
+        QCOMPARE(QFileInfo(log).fileName(),
+                 QFileInfo(name).completeBaseName() + QStringLiteral("_error_log.txt"));
+        QVERIFY(window->saveLog(log));
+        QFile saved(log);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            saved.readAll(),
+            QByteArray("ECU error block:\r\n\tB1346 Stage Driver airbag resistance too high\r\n"));
+    }
+
     void secondOpenClearsTheMemoAndReplacesTheStatus() {
         QVERIFY(window->openDump(writeFile(QStringLiteral("a.bin"), type1Dump(0x1346))));
         select(QStringLiteral("KIA"), QStringLiteral("95910-2P400"));
@@ -261,6 +325,9 @@ private slots:
         QTest::newRow("a 4 GiB sparse file")
             << QStringLiteral("<huge>")
             << QStringLiteral("4294967296 bytes; dumps are at most 16 MiB");
+        QTest::newRow("a sparse file one byte over 16 MiB")
+            << QStringLiteral("<over>")
+            << QStringLiteral("16777217 bytes; dumps are at most 16 MiB");
     }
 
     void filesThatAreNoDumpsChangeNothing() {
@@ -277,6 +344,10 @@ private slots:
             path = writeFile(QStringLiteral("huge.bin"), {});
             QFile huge(path);
             QVERIFY(huge.resize(qint64(4) << 30));
+        } else if (path == QStringLiteral("<over>")) {
+            path = writeFile(QStringLiteral("over.bin"), {});
+            QFile over(path);
+            QVERIFY(over.resize((qint64(16) << 20) + 1));
         }
         const QString good = writeFile(QStringLiteral("unit.bin"), type1Dump(0x1346));
         QVERIFY(window->openDump(good));
@@ -368,6 +439,39 @@ private slots:
         QVERIFY(QFileInfo(tempDir->filePath(QStringLiteral("folder"))).isDir());
         QVERIFY(!QFileInfo::exists(tempDir->filePath(QStringLiteral("missing"))));
         QCOMPARE(memo(), QStringLiteral("new report"));
+    }
+
+    void saveFailingHalfWayKeepsTheExistingLog() {
+        const QString target = writeFile(QStringLiteral("unit_error_log.txt"), "old contents");
+        for (int i = 0; i < 400; ++i)
+            printLog("line %d of a report far longer than the file size limit below", i);
+        // Root ignores permissions, but not the file size limit: the write fails part-way with
+        // EFBIG (SIGXFSZ, which would kill the process, is ignored meanwhile).
+        rlimit previous{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+        rlimit limited = previous;
+        limited.rlim_cur = 4096;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        bool saved = true;
+        QString message;
+        {
+            MessageAnswer answer;
+            saved = window->saveLog(target);
+            message = answer.text;
+        }
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!saved);
+        QVERIFY2(message.startsWith(QStringLiteral("Cannot write file")), qPrintable(message));
+        QVERIFY(message.contains(target));
+        QFile log(target);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll(), QByteArray("old contents"));
+        // No half-written temporary file is left beside it.
+        QCOMPARE(QDir(tempDir->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("unit_error_log.txt")});
+        QVERIFY(memo().startsWith(QStringLiteral("line 0 of")));
     }
 
     void aboutShowsItsTextsAndClosesWhenTheMainWindowActivates() {

@@ -127,11 +127,40 @@ TEST_F(CliTest, FilesThatAreNoDumpsAreRefused) {
         std::string reason;
     };
     for (const Case& c : {Case{m_dir.string(), "Is a directory"}, Case{fifo, "not a regular file"},
-                          Case{"/dev/zero", "not a regular file"}}) {
+                          Case{"/dev/zero", "not a regular file"},
+                          Case{(m_dir / "missing.bin").string(), "No such file or directory"},
+                          Case{write("empty.bin", {}), "File size do not match"}}) {
         const CliRun result = run({"1", c.path});
         EXPECT_EQ(result.status, 1) << c.path;
         EXPECT_EQ(result.out, "") << c.path;
         EXPECT_EQ(result.err, "faultwise-cli: " + c.path + ": " + c.reason + "\n");
+    }
+}
+
+TEST_F(CliTest, SizesOneByteOffAreRefusedForEveryType) {
+    for (const UnitType& type : unitTypes()) {
+        for (const size_t size : {size_t(type.dumpSize) - 1, size_t(type.dumpSize) + 1}) {
+            const std::string path = write("off.bin", filledDump(size, 0xFF));
+            const CliRun result = run({std::to_string(type.id), path});
+            EXPECT_EQ(result.status, 1) << type.id << ", " << size;
+            EXPECT_EQ(result.out, "") << type.id << ", " << size;
+            EXPECT_EQ(result.err, "faultwise-cli: " + path + ": File size do not match\n");
+        }
+    }
+}
+
+TEST_F(CliTest, PathsWithBlanksAndNonAsciiAreRead) {
+    const std::string report = "ECU error block:\n"
+                               "\tB1346 Stage Driver airbag resistance too high\n"
+                               "ECU identifier block:\nID\xE2\x80\x93\xC2\x81\n";
+    for (const std::string name :
+         {"my dumps/srs unit 7.bin",
+          "\xD0\xB4\xD0\xB0\xD0\xBC\xD0\xBF/\xC3\xBCn\xC3\xAFt \xE2\x82\xAC.bin"}) {
+        fs::create_directories((m_dir / name).parent_path());
+        const CliRun result = run({"1", write(name, type1Dump())});
+        EXPECT_EQ(result.status, 0) << name;
+        EXPECT_EQ(result.err, "") << name;
+        EXPECT_EQ(result.out, report) << name;
     }
 }
 
@@ -142,6 +171,12 @@ TEST_F(CliTest, OversizedFileIsRefusedBeforeReading) {
     const CliRun result = run({"1", path});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("file too large: 4294967296 bytes"), std::string::npos);
+
+    // At the limit: 16 MiB is read (and then has the wrong size), one byte more is not.
+    fs::resize_file(path, 16u << 20);
+    EXPECT_EQ(run({"1", path}).err, "faultwise-cli: " + path + ": File size do not match\n");
+    fs::resize_file(path, (16u << 20) + 1);
+    EXPECT_NE(run({"1", path}).err.find("file too large: 16777217 bytes"), std::string::npos);
 }
 
 TEST_F(CliTest, UsageErrorsAndTypesWithoutDecoderExitWithTwo) {

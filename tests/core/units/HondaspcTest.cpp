@@ -105,7 +105,8 @@ TEST(HondaspcTest, IdentifierBlocksInTableOrder) {
 
 struct ScanCase {
     const char* name;
-    std::vector<std::pair<size_t, std::initializer_list<uint8_t>>> patches;
+    // Vectors, not initializer lists: a list's array would not outlive the table's initializer.
+    std::vector<std::pair<size_t, std::vector<uint8_t>>> patches;
     Lines expectedAfterCarId;
 };
 
@@ -135,7 +136,7 @@ TEST(HondaspcTest, ScanSkipsNonBlocksBy16) {
     for (const ScanCase& c : cases) {
         Dump dump = filledDump(kSize, 0x00);
         for (const auto& [offset, bytes] : c.patches)
-            patch(dump, offset, bytes);
+            std::copy(bytes.begin(), bytes.end(), dump.begin() + long(offset));
         const Lines lines = decode(kType, dump);
         ASSERT_FALSE(lines.empty()) << c.name;
         EXPECT_EQ(Lines(lines.begin() + 1, lines.end()), c.expectedAfterCarId) << c.name;

@@ -1,0 +1,14 @@
+// The decoder fuzz target and how its inputs are laid out, for the seed generator and the replay.
+#pragma once
+
+#include "Registry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+/// The unit types with a decoder, in registry order. An input's first byte, modulo their count,
+/// selects one; the following bytes are its dump.
+const std::vector<const UnitType*>& fuzzedTypes();
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
