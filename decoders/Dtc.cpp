@@ -23,6 +23,17 @@ void lookupDTC(const DtcCatalogue& catalogue, int32_t code, char* out) {
     describeUndefined(code, kUndefinedFourDigits, out);
 }
 
+void describeFromRows(const DtcCatalogue& rows, int32_t code, const char* undefinedFormat,
+                      char* out) {
+    for (const DtcRecord& row : rows) {
+        if (row.code == code) {
+            std::memcpy(out, row.text, std::strlen(row.text) + 1);
+            return;
+        }
+    }
+    describeUndefined(code, undefinedFormat, out);
+}
+
 void describeUndefined(int32_t stored, const char* undefinedFormat, char* out) {
 #if defined(__GNUC__)
 #pragma GCC diagnostic push

@@ -37,6 +37,12 @@ private:
 /// or "Undefined error code [%04X]" when the catalogue has no such row.
 void lookupDTC(const DtcCatalogue& catalogue, int32_t code, char* out);
 
+/// Writes the text of the first row whose code equals `code` into `out` (256 bytes), every row
+/// counting, a row with code 0 too; with no such row, `undefinedFormat` filled with `code`. For the
+/// decoders that search a private catalogue by themselves rather than through lookupDTC.
+void describeFromRows(const DtcCatalogue& rows, int32_t code, const char* undefinedFormat,
+                      char* out);
+
 /// One code-map pair: a code as a dump stores it and the catalogue code it stands for.
 struct CodeMapEntry {
     int32_t stored;

@@ -9,7 +9,6 @@
 #include "ReportShape.h"
 
 #include <array>
-#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -42,16 +41,6 @@ void printIdentifier(const DumpReader& dump, int32_t field, int length) {
     printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
 }
 
-void describeCode(int32_t code, char* out) {
-    for (const DtcRecord& row : dtcAudi7E0) {
-        if (row.code == code) {
-            std::memcpy(out, row.text, std::strlen(row.text) + 1);
-            return;
-        }
-    }
-    describeUndefined(code, kUndefinedFourDigits, out);
-}
-
 } // namespace
 
 int32_t audi7E0::getDumpSize() const {
@@ -76,7 +65,7 @@ void audi7E0::calcDTC(const uint8_t* data, int32_t size) {
         if (!mark || *mark == kEndMark || !code)
             break;
         char description[kDescriptionSize];
-        describeCode(*code, description);
+        describeFromRows(dtcAudi7E0, *code, kUndefinedFourDigits, description);
         faults.print(description);
     }
     faults.printNoDtcIfNone();

@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -44,16 +43,6 @@ static_assert(codesUnique(dtcHaima3));
 constexpr char kUndefined[] =
     "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
 
-void describe(uint8_t code, char* out) {
-    for (const DtcRecord& row : dtcHaima3) {
-        if (row.code == code) {
-            std::memcpy(out, row.text, std::strlen(row.text) + 1);
-            return;
-        }
-    }
-    describeUndefined(code, kUndefined, out);
-}
-
 } // namespace
 
 int32_t haima3::getDumpSize() const {
@@ -86,7 +75,7 @@ void haima3::calcDTC(const uint8_t* data, int32_t size) {
         if (code == kEmptyEntry)
             continue;
         char description[kDescriptionSize];
-        describe(code, description);
+        describeFromRows(dtcHaima3, code, kUndefined, description);
         // Decimal here on purpose; the undefined-code text shows the same code in hexadecimal.
         printLog("\tError code [%02d] = %s", int(code), description);
     }

@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -57,15 +56,6 @@ static_assert(codesUnique(kDtcHyundaiGetzRows));
 constexpr DtcCatalogue dtcHyundaiGetz(kDtcHyundaiGetzRows);
 
 // Searched by its row count: the catalogue has no end row.
-void describe(uint8_t code, char* out) {
-    for (const DtcRecord& row : dtcHyundaiGetz) {
-        if (row.code == code) {
-            std::memcpy(out, row.text, std::strlen(row.text) + 1);
-            return;
-        }
-    }
-    describeUndefined(code, kUndefinedReport, out);
-}
 
 } // namespace
 
@@ -96,7 +86,7 @@ void hyundaiGetz::calcDTC(const uint8_t* data, int32_t size) {
         // The status alone decides: a used record with code 0x00 or 0xFF is still reported.
         const uint8_t code = dump.u8(record + kCodeInRecord).value_or(0);
         char description[kDescriptionSize];
-        describe(code, description);
+        describeFromRows(dtcHyundaiGetz, code, kUndefinedReport, description);
         faults.print(code, description);
     }
     faults.printNoDtcIfNone();

@@ -10,7 +10,6 @@
 #include "ReportShape.h"
 
 #include <array>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -73,16 +72,6 @@ static_assert(codesUnique(dtcMits221));
 constexpr char kUndefined[] =
     "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
 
-void describe(uint8_t code, char* out) {
-    for (const DtcRecord& row : dtcMits221) {
-        if (row.code == code) {
-            std::memcpy(out, row.text, std::strlen(row.text) + 1);
-            return;
-        }
-    }
-    describeUndefined(code, kUndefined, out);
-}
-
 // Offset of the first non-zero byte of the area at `area`, or none when it is all NUL.
 std::optional<int32_t> firstData(const DumpReader& dump, int32_t area) {
     for (int32_t i = area; i < area + kLeadingArea; ++i)
@@ -125,7 +114,7 @@ void mits221::calcDTC(const uint8_t* data, int32_t size) {
             continue;
         const uint8_t code = dump.u8(record + kCodeInRecord).value_or(0);
         char description[kDescriptionSize];
-        describe(code, description);
+        describeFromRows(dtcMits221, code, kUndefined, description);
         printLog("\tError code [%02X] = %s", unsigned(code), description);
         ++printed;
     }

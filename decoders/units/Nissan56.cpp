@@ -11,7 +11,6 @@
 #include "ReportShape.h"
 
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -55,13 +54,7 @@ static_assert(codesUnique(dtcNissan56));
 constexpr char kUndefined[] = "Undefined error code. Please report to " FAULTWISE_CONTACT_EMAIL;
 
 void describe(int32_t code, char* out) {
-    for (const DtcRecord& row : dtcNissan56) {
-        if (row.code == code) {
-            std::memcpy(out, row.text, std::strlen(row.text) + 1);
-            return;
-        }
-    }
-    std::memcpy(out, kUndefined, sizeof kUndefined);
+    describeFromRows(dtcNissan56, code, kUndefined, out);
 }
 
 // Offset of the byte after the first marker, or none.
