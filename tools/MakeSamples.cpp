@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Usage: make_samples <folder>
 int main(int argc, char** argv) {
@@ -14,7 +16,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    for (const SampleDump& sample : sampleDumps()) {
+    std::vector<SampleDump> samples = sampleDumps();
+    for (SampleDump& sample : erasedSampleDumps())
+        samples.push_back(std::move(sample));
+    for (const SampleDump& sample : samples) {
         const std::string path = folder + "/" + sample.fileName;
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(sample.bytes.data()),

@@ -3,8 +3,10 @@
 #include "SampleDumps.h"
 
 #include "Cp1252Text.h"
+#include "PrintLog.h"
 #include "Product.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
@@ -560,7 +562,184 @@ SampleDump jeep95256() {
                    numbered(3, "Undefined error code [0001]")});
 }
 
+// Erased dumps: every byte 0xFF, as an erased EEPROM or flash reads. What each unit shows for one
+// follows from its layout: 0xFF is an empty or end record for most, a stored code for a few, and
+// texts without a NUL byte run on to the dump's end.
+
+std::string erasedText(size_t length) {
+    return std::string(length, '\xFF');
+}
+
+// The sink cuts a longer entry to its maximum length.
+std::string cut(std::string entry) {
+    entry.resize(std::min(entry.size(), size_t(kMaxReportEntry)));
+    return entry;
+}
+
+std::vector<std::string> thenNoDtc(std::vector<std::string> identifiers) {
+    identifiers.push_back("Error codes:");
+    identifiers.push_back("\tNo DTC");
+    return identifiers;
+}
+
+std::vector<std::string> erasedIdentifiers(std::initializer_list<size_t> lengths) {
+    std::vector<std::string> lines;
+    for (size_t length : lengths)
+        lines.push_back(identifier(erasedText(length)));
+    return lines;
+}
+
+SampleDump erased(int32_t id, const char* decoder, const char* make, const char* part, size_t size,
+                  const char* contents, std::vector<std::string> report) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%02d_%s_erased.bin", int(id), decoder);
+    return {id, name, make, part, contents, std::vector<uint8_t>(size, 0xFF), std::move(report)};
+}
+
+SampleDump erasedEcuG913() {
+    // Both texts hold no NUL and run to the end of the dump; FFFF is no end mark, so all sixteen
+    // records are read; the crash flag is not 0.
+    std::vector<std::string> report = {
+        identifier(std::string(32, 'F')),
+        cut("ECU identifier2:\n\t" + erasedText(0x2000 - 0x320) + " " + erasedText(0x2000 - 0x330)),
+        "Error codes:"};
+    report.insert(report.end(), 16, "\tError code [FFFF] = Undefined error code [FFFF]");
+    report.push_back("Crash data block found");
+    return erased(3, "ecuG913", "Honda", "77960-TL0-G914-M1", 0x2000,
+                  "identifier of 32 F digits, both texts run on to the end of the dump (cut at the "
+                  "longest report entry), sixteen codes FFFF and the crash record flag",
+                  std::move(report));
+}
+
+SampleDump erasedMits221() {
+    // The record starts at 0x1A90 (its first byte is not 0); its texts at 0x1A9A and 0x1AA6 hold
+    // no NUL. Every status byte is 0xFF: no record is used.
+    return erased(
+        4, "mits221", "Mitsubishi", "8635A221", 0x2000,
+        "identifier texts that run on to the end of the dump (cut at the longest report entry), "
+        "a VIN of eighteen 0xFF bytes, no DTC (every status 0xFF)",
+        thenNoDtc({cut(identifier(erasedText(0x2000 - 0x1A9A) + " " + erasedText(0x2000 - 0x1AA6))),
+                   "ECU VIN:\n\t" + erasedText(18)}));
+}
+
+SampleDump erasedKia1H000() {
+    // FFFF is no end mark: all twenty records are read, each key 0xFFFF - 0x8000 without a row.
+    std::vector<std::string> report = {"ECU identifier2:\n\t" + erasedText(59), "Error codes:"};
+    report.insert(report.end(), 20, "\tError code [FFFF] = Undefined error code [7FFF]");
+    return erased(5, "kia1H000", "KIA", "95910-1H000", 0x2000,
+                  "59 0xFF bytes of identifier, twenty codes FFFF (no end mark), none in the "
+                  "catalogue",
+                  std::move(report));
+}
+
+SampleDump erasedHyundaiGen(int32_t id, const char* make, const char* part, size_t size) {
+    return erased(id, "hyundaiGen", make, part, size,
+                  "identifier of seven 0xFF bytes and FF.FF.FF., no DTC (every slot FFFF)",
+                  thenNoDtc({identifier(erasedText(7) + " FF.FF.FF.")}));
+}
+
+SampleDump erasedToyota66(int32_t id, const char* part, size_t size) {
+    return erased(id, "toyota66", "Toyota", part, size, "first flag byte 0xFF: no usable data",
+                  {"Invalid or unsupported EEPROM Data"});
+}
+
+SampleDump erasedHSolaris() {
+    // 0xFF is no end mark (0x00 is): all eighteen records are read, and FF has no map entry.
+    std::vector<std::string> report = {"ECU identifier :\n\t" + erasedText(20), "Error codes:"};
+    for (int n = 1; n <= 18; ++n)
+        report.push_back(numbered(n, "Undefined error code [FF]"));
+    return erased(21, "hSolaris", "Hyundai", "95910-1R000", 0x1000,
+                  "20 0xFF bytes of identifier, eighteen codes FF (no end mark), none in the code "
+                  "map",
+                  std::move(report));
+}
+
 } // namespace
+
+std::vector<SampleDump> erasedSampleDumps() {
+    std::vector<SampleDump> samples;
+    samples.push_back(erased(1, "ecu2p400", "KIA", "95910-2P400", 0x50000,
+                             "no error block marker, no identifier tag: an empty report", {}));
+    samples.push_back(
+        erased(2, "ecu2w300", "Hyundai", "95910-2W300", 0x10000,
+               "512 pages tagged FFFFFFFF: the twelve beyond 500 overflow the tag's positions, "
+               "nothing else is reported",
+               std::vector<std::string>(12, "Limit of blocks positions are exhausted\n")));
+    samples.push_back(erasedEcuG913());
+    samples.push_back(erasedMits221());
+    samples.push_back(erasedKia1H000());
+    samples.push_back(erased(6, "haima3", "Haima", "0 285 010 105", 0x300,
+                             "38 F digits, no DTC (no record carries the occupied marker)",
+                             thenNoDtc({identifier(std::string(38, 'F'))})));
+    samples.push_back(erased(7, "nissan56", "Nissan", "98820XXXXX (LR56)", 0x100,
+                             "no format byte: invalid data", {"Invalid EEPROM data"}));
+    samples.push_back(erased(8, "hyundaiGetz", "Hyundai", "95910-1C010", 0x200,
+                             "38 F digits, no DTC (every status 0xFF)",
+                             thenNoDtc({identifier(std::string(38, 'F'))})));
+    samples.push_back(erasedHyundaiGen(9, "Hyundai", "95910-2M200", 0x2000));
+    samples.push_back(erasedHyundaiGen(10, "KIA", "95910-2J580", 0x2000));
+    samples.push_back(erasedHyundaiGen(11, "Hyundai", "95910-3M250", 0x2000));
+    samples.push_back(erased(12, "kiaSorento", "KIA", "95910-3E050", 0x800,
+                             "identifier of eight 0xFF bytes, no DTC (every code FF)",
+                             thenNoDtc(erasedIdentifiers({8}))));
+    samples.push_back(erased(13, "volvo2011", "Volvo", "P31334278", 0x4000,
+                             "identifiers of 18 and 11 0xFF bytes, no DTC (first record FFFF)",
+                             thenNoDtc(erasedIdentifiers({18, 11}))));
+    samples.push_back(erasedHyundaiGen(14, "Hyundai", "95910-4H500", 0x1000));
+    // The VIN holds no NUL; wherever the decoder stops copying it, the entry reaches the sink's
+    // maximum length.
+    samples.push_back(
+        erased(15, "cc4", "Citroen", "96 779 092 80", 0x2000,
+               "a VIN without a NUL byte (cut at the longest report entry), no DTC (first record "
+               "starts FF)",
+               thenNoDtc({cut("ECU identifier (VIN):\n\t" + erasedText(0x2000 - 0x406))})));
+    samples.push_back(erasedToyota66(16, "89170-XXXXX (LR56)", 0x100));
+    samples.push_back(erasedToyota66(17, "89170-XXXXX (LR66)", 0x200));
+    samples.push_back(erased(18, "elantra13", "Hyundai", "95910-3X200", 0x4000,
+                             "identifier of fourteen 0xFF bytes, no DTC (every code FF)",
+                             thenNoDtc(erasedIdentifiers({14}))));
+    samples.push_back(
+        erased(19, "hondaSPC", "Honda", "77960-T1G-R920-M4", 0x10000,
+               "CARID of twelve 0xFF bytes, no block (every length FFFF)",
+               {"ECU identifier (CARID):\n\t" + erasedText(12), "Found 0 number of blocks",
+                "Searching for error codes blocks:", "Done"}));
+    samples.push_back(erased(20, "fordCm5t", "Ford", "CM5T 14B321 AF", 0x2000,
+                             "identifiers of 17 and 17 0xFF bytes, no DTC (no record active)",
+                             thenNoDtc(erasedIdentifiers({17, 17}))));
+    samples.push_back(erasedHSolaris());
+    samples.push_back(erased(22, "Mazda6new", "Mazda", "KD45-57K30B", 0x10000,
+                             "512 pages tagged FFFFFFFF, none of the searched tags: an empty "
+                             "report",
+                             {}));
+    samples.push_back(erased(23, "ford2m5t", "Ford", "2M5T 14B056 BE", 0x400,
+                             "identifier of eight 0xFF bytes, no DTC (first code FF)",
+                             thenNoDtc(erasedIdentifiers({8}))));
+    samples.push_back(erased(24, "panamera", "Porsche", "970.618.201.05", 0x2000,
+                             "identifiers of 9, 67 and 21 0xFF bytes, no DTC (every record free)",
+                             thenNoDtc(erasedIdentifiers({9, 67, 21}))));
+    samples.push_back(erased(25, "cherrym11", "Cherry", "3606010BB", 0x2000,
+                             "identifiers of 3, 9, 17 and 8 0xFF bytes, no DTC (first record "
+                             "empty)",
+                             thenNoDtc(erasedIdentifiers({3, 9, 17, 8}))));
+    samples.push_back(erased(26, "audi7E0", "V.A.G.",
+                             "7\xD0\x95"
+                             "0 959 655 \xD0\xA1",
+                             0x1000,
+                             "identifiers of 77 and 43 0xFF bytes, no DTC (first record "
+                             "ends the table)",
+                             thenNoDtc(erasedIdentifiers({77, 43}))));
+    samples.push_back(erased(27, "audi4L0", "V.A.G.", "4L0 959 655 C", 0x800,
+                             "identifiers of 44 and 22 0xFF bytes, no DTC (first code FFFF)",
+                             thenNoDtc(erasedIdentifiers({44, 22}))));
+    samples.push_back(erased(28, "landrover169", "LandRover", "0 285 010 169", 0x1000,
+                             "identifiers of 60 and 17 0xFF bytes, no DTC (first code FFFF)",
+                             thenNoDtc(erasedIdentifiers({60, 17}))));
+    samples.push_back(erased(29, "jeep95256", "Chrysler", "P68069504AB", 0x8000,
+                             "identifiers of 14, 10 and 17 0xFF bytes, no DTC (first code FF)",
+                             thenNoDtc(erasedIdentifiers({14, 10, 17}))));
+    samples.push_back(erasedHyundaiGen(30, "Hyundai", "95910-3L150", 0x1000));
+    return samples;
+}
 
 std::vector<SampleDump> sampleDumps() {
     std::vector<SampleDump> samples;

@@ -1,6 +1,7 @@
-// Synthetic dumps, one per unit type, built from the documented memory layouts. Each carries a
-// readable identifier where the unit stores one, a few stored faults (a mapped and an unmapped
-// code where the unit translates codes through a map) and an erased record that must not show.
+// Synthetic dumps, two per unit type, built from the documented memory layouts. The first carries
+// a readable identifier where the unit stores one, a few stored faults (a mapped and an unmapped
+// code where the unit translates codes through a map) and an erased record that must not show;
+// the second is the fully erased memory (every byte 0xFF), the state a blank or wiped chip reads.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 
 struct SampleDump {
     int32_t typeId;
-    /// The file name under samples/, such as "01_ecu2p400.bin".
+    /// The file name under samples/, such as "01_ecu2p400.bin" or "01_ecu2p400_erased.bin".
     std::string fileName;
     /// The tree leaf to pick for it, as make and part number (UTF-8).
     std::string make;
@@ -21,5 +22,8 @@ struct SampleDump {
     std::vector<std::string> report;
 };
 
-/// One sample per type id, 1 to 30, in id order.
+/// One sample with stored faults per type id, 1 to 30, in id order.
 std::vector<SampleDump> sampleDumps();
+
+/// One erased sample per type id, 1 to 30, in id order, under the same leaves as sampleDumps().
+std::vector<SampleDump> erasedSampleDumps();

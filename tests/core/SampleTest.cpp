@@ -1,5 +1,5 @@
-// The sample dumps in samples/: they are what the generator writes, one per type id, and each
-// decodes to the report that the generator's inputs imply.
+// The sample dumps in samples/: they are what the generator writes, two per type id (one with
+// stored faults, one erased), and each decodes to the report that the generator's inputs imply.
 #include "ReportCapture.h"
 #include "SampleDumps.h"
 
@@ -16,30 +16,41 @@ Dump readSample(const std::string& fileName) {
     return Dump(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+const std::vector<std::vector<SampleDump>>& sampleSets() {
+    static const std::vector<std::vector<SampleDump>> sets = {sampleDumps(), erasedSampleDumps()};
+    return sets;
+}
+
 TEST(SampleTest, OneSamplePerTypeIdUnderOneOfItsLeaves) {
-    std::set<int32_t> ids;
-    for (const SampleDump& sample : sampleDumps()) {
-        SCOPED_TRACE(sample.fileName);
-        ids.insert(sample.typeId);
-        bool leafFound = false;
-        for (const UnitTreeLeaf& leaf : unitTree())
-            leafFound = leafFound || (leaf.typeId == sample.typeId && sample.make == leaf.make &&
-                                      sample.partNumber == leaf.partNumber);
-        EXPECT_TRUE(leafFound) << sample.make << " / " << sample.partNumber;
+    std::set<std::string> fileNames;
+    for (const std::vector<SampleDump>& samples : sampleSets()) {
+        std::set<int32_t> ids;
+        for (const SampleDump& sample : samples) {
+            SCOPED_TRACE(sample.fileName);
+            ids.insert(sample.typeId);
+            EXPECT_TRUE(fileNames.insert(sample.fileName).second) << "file name used twice";
+            bool leafFound = false;
+            for (const UnitTreeLeaf& leaf : unitTree())
+                leafFound =
+                    leafFound || (leaf.typeId == sample.typeId && sample.make == leaf.make &&
+                                  sample.partNumber == leaf.partNumber);
+            EXPECT_TRUE(leafFound) << sample.make << " / " << sample.partNumber;
+        }
+        EXPECT_EQ(ids.size(), size_t(kLastTypeId));
+        EXPECT_EQ(*ids.begin(), kFirstTypeId);
+        EXPECT_EQ(*ids.rbegin(), kLastTypeId);
     }
-    EXPECT_EQ(ids.size(), size_t(kLastTypeId));
-    EXPECT_EQ(*ids.begin(), kFirstTypeId);
-    EXPECT_EQ(*ids.rbegin(), kLastTypeId);
 }
 
 TEST(SampleTest, CommittedSamplesDecodeWithTheFaultsPutIn) {
-    for (const SampleDump& sample : sampleDumps()) {
-        SCOPED_TRACE(sample.fileName);
-        const Dump committed = readSample(sample.fileName);
-        EXPECT_TRUE(committed == sample.bytes)
-            << "samples/ is stale: rebuild it with cmake --build build --target samples";
-        EXPECT_EQ(decode(sample.typeId, committed), sample.report);
-    }
+    for (const std::vector<SampleDump>& samples : sampleSets())
+        for (const SampleDump& sample : samples) {
+            SCOPED_TRACE(sample.fileName);
+            const Dump committed = readSample(sample.fileName);
+            EXPECT_TRUE(committed == sample.bytes)
+                << "samples/ is stale: rebuild it with cmake --build build --target samples";
+            EXPECT_EQ(decode(sample.typeId, committed), sample.report);
+        }
 }
 
 } // namespace
