@@ -11,7 +11,7 @@ class DumpReader {
 public:
     DumpReader(const uint8_t* data, int32_t size)
         : m_data(data)
-        , m_size(size > 0 ? size : 0) {}
+        , m_size(data && size > 0 ? size : 0) {}
 
     int32_t size() const { return m_size; }
 
@@ -53,10 +53,11 @@ public:
     }
 
     /// The text at `offset`: it ends at the first NUL byte, after `maxLength` bytes, or at the
-    /// end of the dump, whichever comes first. Empty when `offset` lies outside the dump.
+    /// end of the dump, whichever comes first. Empty when `offset` lies outside the dump; even
+    /// then its data() points at a NUL, so that it can be printed with "%.*s".
     std::string_view text(int64_t offset, int64_t maxLength) const {
-        if (!contains(offset, 0) || maxLength <= 0)
-            return {};
+        if (!m_data || !contains(offset, 0) || maxLength <= 0)
+            return kNothing;
         const int64_t available = m_size - offset;
         const int64_t limit = maxLength < available ? maxLength : available;
         const char* start = reinterpret_cast<const char*>(m_data + offset);
@@ -68,12 +69,14 @@ public:
 
     /// The `length` raw bytes at `offset`, or an empty view when they do not all lie inside.
     std::string_view bytes(int64_t offset, int64_t length) const {
-        if (!contains(offset, length))
-            return {};
+        if (!m_data || !contains(offset, length))
+            return kNothing;
         return {reinterpret_cast<const char*>(m_data + offset), size_t(length)};
     }
 
 private:
+    static constexpr std::string_view kNothing{""};
+
     const uint8_t* m_data;
     int32_t m_size;
 };

@@ -40,6 +40,9 @@ TEST(DumpReaderTest, TextEndsAtNulMaximumOrDumpEnd) {
     EXPECT_EQ(reader.text(9, 100), "");
     EXPECT_EQ(reader.text(-3, 100), "");
     EXPECT_EQ(reader.text(4, 0), "");
+    // Printed with "%.*s", so even an empty text must point at something.
+    EXPECT_NE(reader.text(9, 100).data(), nullptr);
+    EXPECT_NE(DumpReader(nullptr, 0).text(0, 1).data(), nullptr);
 }
 
 TEST(DumpReaderTest, EmptyOrNegativeSizeHoldsNothing) {
