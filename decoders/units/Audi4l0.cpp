@@ -41,12 +41,6 @@ constexpr std::array<CodeMapEntry, 8> audi4L0CodeMap = {{
 }};
 static_assert(storedCodesUnique(audi4L0CodeMap));
 
-// The field's bytes as stored: the text ends at its first NUL.
-void printIdentifier(const DumpReader& dump, int32_t field, int length) {
-    const std::string_view text = dump.text(field, length);
-    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
-}
-
 } // namespace
 
 int32_t audi4L0::getDumpSize() const {
@@ -59,8 +53,8 @@ void audi4L0::getInfo(char* out) const {
 
 void audi4L0::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
+    printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
 
     printLog(kErrorCodesHeading);
     NumberedFaults faults;

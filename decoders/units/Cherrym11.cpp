@@ -67,10 +67,8 @@ void cherrym11::getInfo(char* out) const {
 void cherrym11::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    for (const Field& field : kIdentifierFields) {
-        const std::string_view text = dump.text(field.offset, field.length);
-        printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
-    }
+    for (const Field& field : kIdentifierFields)
+        printTextIdentifier(dump, field.offset, field.length);
 
     printLog(kErrorCodesHeading);
     NumberedFaults faults;

@@ -56,8 +56,7 @@ void elantra13::getInfo(char* out) const {
 void elantra13::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    const std::string_view identifier = dump.text(kIdentifier, kIdentifierLength);
-    printLog("ECU identifier:\n\t%.*s", int(identifier.size()), identifier.data());
+    printTextIdentifier(dump, kIdentifier, kIdentifierLength);
 
     printLog(kErrorCodesHeading);
     NumberedFaults faults;

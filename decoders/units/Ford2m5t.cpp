@@ -44,12 +44,6 @@ constexpr std::array<CodeMapEntry, 13> ford2m5tCodeMap = {{
 }};
 static_assert(storedCodesUnique(ford2m5tCodeMap));
 
-// The field's bytes as stored: the text ends at its first NUL.
-void printIdentifier(const DumpReader& dump, int32_t field, int length) {
-    const std::string_view text = dump.text(field, length);
-    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
-}
-
 } // namespace
 
 int32_t ford2m5t::getDumpSize() const {
@@ -62,7 +56,7 @@ void ford2m5t::getInfo(char* out) const {
 
 void ford2m5t::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier, kIdentifierLength);
+    printTextIdentifier(dump, kIdentifier, kIdentifierLength);
 
     printLog(kErrorCodesHeading);
     NumberedFaults faults;

@@ -27,12 +27,6 @@ constexpr int32_t kRecordCount = 15;
 constexpr uint8_t kActive = 0x00;
 constexpr int32_t kCodeInRecord = 4;
 
-// The field's bytes as stored: the text ends at its first NUL.
-void printIdentifier(const DumpReader& dump, int32_t field, int length) {
-    const std::string_view text = dump.text(field, length);
-    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
-}
-
 } // namespace
 
 int32_t fordCm5t::getDumpSize() const {
@@ -45,8 +39,8 @@ void fordCm5t::getInfo(char* out) const {
 
 void fordCm5t::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifierLength);
-    printIdentifier(dump, kIdentifier2, kIdentifierLength);
+    printTextIdentifier(dump, kIdentifier1, kIdentifierLength);
+    printTextIdentifier(dump, kIdentifier2, kIdentifierLength);
 
     printLog(kErrorCodesHeading);
     NumberedFaults faults;

@@ -47,12 +47,6 @@ constexpr std::array<const char*, 10> panameraStateNames = {
     "Undefined",        "Undefined",       "Undefined", "Undefined", "Undefined",
 };
 
-// The field's bytes as stored: the text ends at its first NUL.
-void printIdentifier(const DumpReader& dump, int32_t field, int length) {
-    const std::string_view text = dump.text(field, length);
-    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
-}
-
 // Describes a record's fault into `out`, printing the state line of a mapped fault on the way.
 void describeRecord(uint8_t fault, uint8_t state, char* out) {
     const std::optional<int32_t> mapped = mapCode(panameraCodeMap, fault);
@@ -77,9 +71,9 @@ void panamera::getInfo(char* out) const {
 
 void panamera::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    printIdentifier(dump, kIdentifier3, kIdentifier3Length);
+    printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
+    printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    printTextIdentifier(dump, kIdentifier3, kIdentifier3Length);
 
     printLog(kErrorCodesHeading);
     NumberedFaults faults;

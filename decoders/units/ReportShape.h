@@ -1,9 +1,17 @@
 // The report tails that most EEPROM decoders share: numbered or coded fault lines, then "\tNo DTC".
 #pragma once
 
+#include "DumpReader.h"
 #include "PrintLog.h"
 
 constexpr char kErrorCodesHeading[] = "Error codes:";
+
+/// Prints "ECU identifier:" and the text field of `length` bytes at `field` as stored: the text
+/// ends at its first NUL, after `length` bytes or at the dump's end.
+inline void printTextIdentifier(const DumpReader& dump, int64_t field, int64_t length) {
+    const std::string_view text = dump.text(field, length);
+    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
+}
 constexpr char kNoDtc[] = "\tNo DTC";
 
 /// Prints "\tError code %d) = %s" lines numbered from 1, and "\tNo DTC" at the end when there
