@@ -1,17 +1,22 @@
 // Bounds-checked access to a dump: every read past the end is absent, never garbage.
 #pragma once
 
+#include "ReadRecorder.h"
+
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
 /// A read-only view of a dump. Offsets are checked against the size before any byte is touched,
-/// written as subtractions so that no offset arithmetic can overflow.
+/// written as subtractions so that no offset arithmetic can overflow. While a ReadRecorder is
+/// active when the reader is made, every byte it hands out is noted there.
 class DumpReader {
 public:
     DumpReader(const uint8_t* data, int32_t size)
         : m_data(data)
-        , m_size(data && size > 0 ? size : 0) {}
+        , m_size(data && size > 0 ? size : 0)
+        , m_recorder(ReadRecorder::active()) {}
 
     int32_t size() const { return m_size; }
 
@@ -23,24 +28,28 @@ public:
     std::optional<uint8_t> u8(int64_t offset) const {
         if (!contains(offset, 1))
             return std::nullopt;
+        noteRead(offset, 1);
         return m_data[offset];
     }
 
     std::optional<uint16_t> u16be(int64_t offset) const {
         if (!contains(offset, 2))
             return std::nullopt;
+        noteRead(offset, 2);
         return uint16_t(m_data[offset] << 8 | m_data[offset + 1]);
     }
 
     std::optional<uint16_t> u16le(int64_t offset) const {
         if (!contains(offset, 2))
             return std::nullopt;
+        noteRead(offset, 2);
         return uint16_t(m_data[offset + 1] << 8 | m_data[offset]);
     }
 
     std::optional<uint32_t> u32be(int64_t offset) const {
         if (!contains(offset, 4))
             return std::nullopt;
+        noteRead(offset, 4);
         return uint32_t(m_data[offset]) << 24 | uint32_t(m_data[offset + 1]) << 16 |
                uint32_t(m_data[offset + 2]) << 8 | uint32_t(m_data[offset + 3]);
     }
@@ -48,6 +57,7 @@ public:
     std::optional<uint32_t> u32le(int64_t offset) const {
         if (!contains(offset, 4))
             return std::nullopt;
+        noteRead(offset, 4);
         return uint32_t(m_data[offset + 3]) << 24 | uint32_t(m_data[offset + 2]) << 16 |
                uint32_t(m_data[offset + 1]) << 8 | uint32_t(m_data[offset]);
     }
@@ -64,6 +74,8 @@ public:
         int64_t length = 0;
         while (length < limit && start[length] != '\0')
             ++length;
+        // The NUL that ends the text was read too.
+        noteRead(offset, length < limit ? length + 1 : length);
         return {start, size_t(length)};
     }
 
@@ -71,12 +83,30 @@ public:
     std::string_view bytes(int64_t offset, int64_t length) const {
         if (!m_data || !contains(offset, length))
             return kNothing;
+        noteRead(offset, length);
         return {reinterpret_cast<const char*>(m_data + offset), size_t(length)};
+    }
+
+    /// Copies the `length` bytes at `offset` to `out` when they all lie inside; returns whether
+    /// it did. Reads of the copy are recorded as reads of these dump bytes.
+    bool copy(int64_t offset, int64_t length, uint8_t* out) const {
+        if (!m_data || !contains(offset, length) || length == 0)
+            return false;
+        std::memcpy(out, m_data + offset, size_t(length));
+        if (m_recorder)
+            m_recorder->noteCopy(m_data + offset, length, out);
+        return true;
     }
 
 private:
     static constexpr std::string_view kNothing{""};
 
+    void noteRead(int64_t offset, int64_t length) const {
+        if (m_recorder && length > 0)
+            m_recorder->noteRead(m_data + offset, length);
+    }
+
     const uint8_t* m_data;
     int32_t m_size;
+    ReadRecorder* m_recorder;
 };
