@@ -92,7 +92,7 @@ int printInfo(const std::string& typeArgument, std::ostream& out, std::ostream& 
 int guessTypes(const std::string& path, std::ostream& out, std::ostream& err) {
     std::vector<uint8_t> dump;
     std::string reason;
-    if (!readDumpFile(path, dump, reason)) {
+    if (!loadDumpFile(path, dump, reason)) {
         err << kProgram << ": " << path << ": " << reason << '\n';
         return kCliSomeDumpFailed;
     }
@@ -112,7 +112,7 @@ int compareReads(const std::string& pathA, const std::string& pathB, std::ostrea
     std::vector<uint8_t> a, b;
     std::string reason;
     for (const auto& [path, bytes] : {std::pair{&pathA, &a}, std::pair{&pathB, &b}}) {
-        if (!readDumpFile(*path, *bytes, reason)) {
+        if (!loadDumpFile(*path, *bytes, reason)) {
             err << kProgram << ": " << *path << ": " << reason << '\n';
             return kCliUsage;
         }
@@ -135,7 +135,7 @@ int printReports(const std::string& typeArgument, const std::vector<std::string>
     for (const std::string& path : paths) {
         std::vector<uint8_t> dump;
         std::string reason;
-        if (!readDumpFile(path, dump, reason)) {
+        if (!loadDumpFile(path, dump, reason)) {
             err << kProgram << ": " << path << ": " << reason << '\n';
             status = kCliSomeDumpFailed;
             continue;
