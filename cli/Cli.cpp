@@ -1,5 +1,6 @@
 // faultwise-cli: argument handling and output; all decoding happens in the core.
 #include "Cli.h"
+#include "ExplainReport.h"
 #include "QuotedName.h"
 
 #include "CompareDumps.h"
@@ -27,11 +28,20 @@ constexpr char kUsage[] =
     "       faultwise-cli --info <type>      print the unit type's info text\n"
     "       faultwise-cli --guess <dump>     list the unit types that take a dump of this size\n"
     "       faultwise-cli --compare <a> <b>  tell whether two reads of a chip are identical\n"
+    "       faultwise-cli --explain <type> <dump>   the report, each entry followed by the\n"
+    "                                               dump bytes read for it\n"
+    "       faultwise-cli --json <type> <dump>...   one JSON object per dump, one per line\n"
     "       faultwise-cli --help | --version\n"
     "\n"
     "<type> is a type id (1 to 30) or a part number exactly as --list shows it.\n"
     "Lines of --list: type id, make, part number, decoder class, dump size in bytes,\n"
     "separated by tabs.\n"
+    "--explain follows each report entry with a line \"\\t@ \" and the byte ranges of the\n"
+    "dump read since the entry before it, as 0xFIRST-0xLAST (both included), or \"none\".\n"
+    "--json prints {\"file\", \"size\", \"sha256\", \"type_id\", \"make\", \"part_number\",\n"
+    "\"decoder\", \"lines\": [{\"text\", \"ranges\": [[first, last], ...]}, ...]} per dump;\n"
+    "make and part_number are those of the part number given, or of the first one of\n"
+    "the type id in --list order.\n"
     "\n"
     "Exit status: 0 when every dump was decoded, 1 when a dump could not be read or has\n"
     "the wrong size (for --guess: when no unit type takes its size), 2 for a usage error\n"
@@ -184,6 +194,13 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     if (command == "--compare")
         return args.size() == 3 ? compareReads(args[1], args[2], out, err)
                                 : usageError(err, "--compare takes two dumps");
+    if (command == "--explain")
+        return args.size() == 3 ? explainReport(args[1], args[2], parseType, out, err)
+                                : usageError(err, "--explain takes one unit type and one dump");
+    if (command == "--json")
+        return args.size() >= 3
+                   ? jsonReports(args[1], {args.begin() + 2, args.end()}, parseType, out, err)
+                   : usageError(err, "--json takes a unit type and at least one dump");
     if (command.size() > 1 && command[0] == '-' && command != "--")
         return usageError(err, "unknown option '" + command + "'");
 
