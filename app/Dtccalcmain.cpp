@@ -5,6 +5,10 @@
 #include "CalloutPanel.h"
 #include "CompareDumps.h"
 #include "DumpLoader.h"
+#include "ExplainDecoder.h"
+#include "HexView.h"
+#include "RecordHeader.h"
+#include "ReportExplainer.h"
 #include "Product.h"
 #include "Registry.h"
 #include "ReportText.h"
@@ -12,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -27,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSaveFile>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -38,6 +44,7 @@ namespace {
 constexpr int kTypeIdRole = Qt::UserRole;
 constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
 constexpr char kSizeMismatch[] = "File size do not match";
+constexpr char kReportWithHeader[] = "Report with header (*.txt)";
 
 // The one local file that a drag carries, or an empty string when it carries anything else.
 QString droppedFile(const QMimeData* mime) {
@@ -64,7 +71,8 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     , dlgFileOpen(new QFileDialog(this))
     , dlgFileSave(new QFileDialog(this))
     , dlgFileCompare(new QFileDialog(this))
-    , m_frmAbout(nullptr) {
+    , m_frmAbout(nullptr)
+    , m_explainer(nullptr) {
     setObjectName(QStringLiteral("frmDTCReader"));
     setWindowTitle(
         QStringLiteral("%1 by %2")
@@ -110,7 +118,15 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     // Drops land on the window, which opens them like "&Open..." does.
     m_mOutput->setAcceptDrops(false);
     m_mOutput->viewport()->setAcceptDrops(false);
-    rightLayout->addWidget(m_mOutput, 1);
+    // The hex view below the report shows the bytes behind the selected report line.
+    auto* reportSplitter = new QSplitter(Qt::Vertical, m_pnlRight);
+    auto* hexView = new HexView(reportSplitter);
+    reportSplitter->addWidget(m_mOutput);
+    reportSplitter->addWidget(hexView);
+    rightLayout->addWidget(reportSplitter, 1);
+    m_explainer = new ReportExplainer(
+        plainTextReportLines(m_mOutput), hexView,
+        [this](const QString& text) { statusBar()->showMessage(text); }, this);
 
     m_pnlShowInfo->setObjectName(QStringLiteral("m_pnlShowInfo"));
     m_pnlShowInfo->setFixedHeight(104);
@@ -138,7 +154,8 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     dlgFileSave->setAcceptMode(QFileDialog::AcceptSave);
     dlgFileSave->setFileMode(QFileDialog::AnyFile);
     dlgFileSave->setWindowTitle(QStringLiteral("Save DTC log file"));
-    dlgFileSave->setNameFilter(QStringLiteral("Text Files (*.txt)"));
+    dlgFileSave->setNameFilters(
+        {QStringLiteral("Text Files (*.txt)"), QString::fromUtf8(kReportWithHeader)});
     dlgFileSave->setOption(QFileDialog::DontConfirmOverwrite);
     dlgFileSave->selectFile(m_logFileName);
 
@@ -184,6 +201,10 @@ void TfrmDTCReader::buildMenus() {
     miCompare->setObjectName(QStringLiteral("miCompare"));
     miCompare->setEnabled(false);
 
+    QMenu* mnView = menuBar()->addMenu(QStringLiteral("View"));
+    mnView->setObjectName(QStringLiteral("mnView"));
+    mnView->addActions(m_explainer->viewActions(this));
+
     miAbout = menuBar()->addAction(QStringLiteral("About..."), this, &TfrmDTCReader::miAboutClick);
     miAbout->setObjectName(QStringLiteral("miAbout"));
 }
@@ -226,6 +247,7 @@ bool TfrmDTCReader::openDump(const QString& path) {
     }
     m_dump = std::move(bytes);
     m_dumpFileName = path;
+    m_explainer->setDump(m_dump);
     m_lblStatusText->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(path));
     UpdateCheckEnabled();
     markFittingTypes();
@@ -332,9 +354,18 @@ void TfrmDTCReader::CheckDTC() {
         showError(QString::fromUtf8(kSizeMismatch));
 }
 
+// Decoded with the bytes behind each entry recorded, for the hex view; the report text is the
+// same as without.
 bool TfrmDTCReader::RunDecoder(ecuDTC& decoder) {
-    return runDecoder(decoder, reinterpret_cast<const uint8_t*>(m_dump.constData()),
-                      size_t(m_dump.size())) == DecodeResult::Decoded;
+    std::vector<ExplainedEntry> entries;
+    if (explainDecoder(decoder, reinterpret_cast<const uint8_t*>(m_dump.constData()),
+                       size_t(m_dump.size()), entries) != DecodeResult::Decoded)
+        return false;
+    const QTreeWidgetItem* leaf = m_tvTypes->selectedItems().constFirst();
+    const QString unitType =
+        leaf->parent() ? leaf->parent()->text(0) + u' ' + leaf->text(0) : leaf->text(0);
+    m_explainer->appendReport(entries, unitType, [this](std::string_view text) { append(text); });
+    return true;
 }
 
 QString TfrmDTCReader::proposedLogName() {
@@ -355,10 +386,14 @@ void TfrmDTCReader::miSaveFileClick() {
         return;
     const QString path = dlgFileSave->selectedFiles().constFirst();
     m_logFileName = QFileInfo(path).fileName();
-    saveLog(path);
+    if (dlgFileSave->selectedNameFilter() == QString::fromUtf8(kReportWithHeader))
+        saveLog(path, recordHeader(m_dumpFileName, m_dump, m_explainer->checkedUnitType(),
+                                   QDateTime::currentDateTime()));
+    else
+        saveLog(path);
 }
 
-bool TfrmDTCReader::saveLog(const QString& path) {
+bool TfrmDTCReader::saveLog(const QString& path, const QStringList& header) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         showError(QStringLiteral("Cannot create file \"%1\". %2")
@@ -367,7 +402,7 @@ bool TfrmDTCReader::saveLog(const QString& path) {
     }
     // A write can stop short without an error (a full disk, a file size limit); only writing
     // the rest tells why, and a short log must never replace the existing one.
-    const QByteArray bytes = reportLinesToFile(memoLines());
+    const QByteArray bytes = reportLinesToFile(header + memoLines());
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);

@@ -12,6 +12,7 @@
 
 class CalloutPanel;
 class QAction;
+class ReportExplainer;
 class QDragEnterEvent;
 class QDropEvent;
 class QFileDialog;
@@ -34,9 +35,10 @@ public:
     /// dump, the status text and clears the report; on failure it shows why and changes nothing.
     bool openDump(const QString& path);
 
-    /// Writes the report to `path` (CR LF line ends, Windows-1252); an existing file is replaced
-    /// only once the new one is complete. Shows an error and returns false when that fails.
-    bool saveLog(const QString& path);
+    /// Writes the report to `path` (CR LF line ends, Windows-1252), after `header` when given;
+    /// an existing file is replaced only once the new one is complete. Shows an error and
+    /// returns false when that fails.
+    bool saveLog(const QString& path, const QStringList& header = {});
 
     /// Compares the file at `path` with the loaded dump and tells the result in a message box.
     /// Neither file is changed. Shows why and returns false when the file cannot be read.
@@ -97,4 +99,5 @@ private:
     QAction* miCompare;
     QAction* miAbout;
     TfrmAbout* m_frmAbout;
+    ReportExplainer* m_explainer;
 };
