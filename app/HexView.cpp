@@ -19,6 +19,7 @@ constexpr int kHexCellWidth = 3;
 constexpr int kTextStart = kHexStart + HexView::kBytesPerRow * kHexCellWidth + 1;
 constexpr int kRowCharacters = kTextStart + HexView::kBytesPerRow;
 constexpr int kMargin = 4;
+constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // Control characters have no glyph: they show as a dot, as hex viewers do.
 QChar shownCharacter(uint8_t byte) {
@@ -150,7 +151,9 @@ void HexView::paintEvent(QPaintEvent*) {
             if (offset >= m_dump.size())
                 break;
             const uint8_t byte = uint8_t(m_dump[offset]);
-            hex += QStringLiteral("%1 ").arg(byte, 2, 16, QChar(u'0')).toUpper();
+            hex += QLatin1Char(kHexDigits[byte >> 4]);
+            hex += QLatin1Char(kHexDigits[byte & 0x0F]);
+            hex += QLatin1Char(' ');
             text += shownCharacter(byte);
             if (offset != m_selected && !isHighlighted(offset))
                 continue;
