@@ -15,8 +15,9 @@ class DumpReader {
 public:
     DumpReader(const uint8_t* data, int32_t size)
         : m_data(data)
+        , m_recorder(ReadRecorder::active())
         , m_size(data && size > 0 ? size : 0)
-        , m_recorder(ReadRecorder::active()) {}
+        , m_unrecordedSize(m_recorder ? -1 : m_size) {}
 
     int32_t size() const { return m_size; }
 
@@ -26,38 +27,33 @@ public:
     }
 
     std::optional<uint8_t> u8(int64_t offset) const {
-        if (!contains(offset, 1))
+        if (!readable(offset, 1))
             return std::nullopt;
-        noteRead(offset, 1);
         return m_data[offset];
     }
 
     std::optional<uint16_t> u16be(int64_t offset) const {
-        if (!contains(offset, 2))
+        if (!readable(offset, 2))
             return std::nullopt;
-        noteRead(offset, 2);
         return uint16_t(m_data[offset] << 8 | m_data[offset + 1]);
     }
 
     std::optional<uint16_t> u16le(int64_t offset) const {
-        if (!contains(offset, 2))
+        if (!readable(offset, 2))
             return std::nullopt;
-        noteRead(offset, 2);
         return uint16_t(m_data[offset + 1] << 8 | m_data[offset]);
     }
 
     std::optional<uint32_t> u32be(int64_t offset) const {
-        if (!contains(offset, 4))
+        if (!readable(offset, 4))
             return std::nullopt;
-        noteRead(offset, 4);
         return uint32_t(m_data[offset]) << 24 | uint32_t(m_data[offset + 1]) << 16 |
                uint32_t(m_data[offset + 2]) << 8 | uint32_t(m_data[offset + 3]);
     }
 
     std::optional<uint32_t> u32le(int64_t offset) const {
-        if (!contains(offset, 4))
+        if (!readable(offset, 4))
             return std::nullopt;
-        noteRead(offset, 4);
         return uint32_t(m_data[offset + 3]) << 24 | uint32_t(m_data[offset + 2]) << 16 |
                uint32_t(m_data[offset + 1]) << 8 | uint32_t(m_data[offset]);
     }
@@ -101,12 +97,24 @@ public:
 private:
     static constexpr std::string_view kNothing{""};
 
+    // While nothing is recorded a numeric read costs its bounds check alone: a reader made
+    // while recording has no unrecorded size, so that its every read takes the second path.
+    bool readable(int64_t offset, int64_t length) const {
+        if (offset >= 0 && offset <= m_unrecordedSize && length <= m_unrecordedSize - offset)
+            return true;
+        if (!m_recorder || !contains(offset, length))
+            return false;
+        m_recorder->noteRead(m_data + offset, length);
+        return true;
+    }
+
     void noteRead(int64_t offset, int64_t length) const {
         if (m_recorder && length > 0)
             m_recorder->noteRead(m_data + offset, length);
     }
 
     const uint8_t* m_data;
-    int32_t m_size;
     ReadRecorder* m_recorder;
+    int32_t m_size;
+    int32_t m_unrecordedSize;
 };

@@ -56,6 +56,20 @@ ReadRecorder::ReadRecorder(const uint8_t* dump, int32_t size)
     m_reads.reserve(std::min<size_t>(m_size / kRowSize, kMostRunsReserved));
 }
 
+void ReadRecorder::closeRun() {
+    if (m_runFirst >= 0)
+        m_reads.emplace_back(m_runFirst, m_runLast);
+    m_runFirst = m_runLast = kNoRun;
+}
+
+void ReadRecorder::noteRead(const uint8_t* at, int64_t length) {
+    const uintptr_t address = reinterpret_cast<uintptr_t>(at);
+    if (address - m_base < m_size)
+        noteOffset(int64_t(address - m_base), length);
+    else
+        noteAliasedRead(address, length);
+}
+
 std::vector<DumpRange> ReadRecorder::takeRanges() {
     closeRun();
     std::vector<DumpRange> ranges;

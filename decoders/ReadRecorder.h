@@ -31,14 +31,9 @@ public:
     /// The ranges read since the last call, sorted and merged where they overlap or touch.
     std::vector<DumpRange> takeRanges();
 
-    /// Notes that the `length` bytes at `at` were read.
-    void noteRead(const uint8_t* at, int64_t length) {
-        const uintptr_t address = reinterpret_cast<uintptr_t>(at);
-        if (address - m_base < m_size)
-            noteOffset(int64_t(address - m_base), length);
-        else
-            noteAliasedRead(address, length);
-    }
+    /// Notes that the `length` bytes at `at` were read. Out of line, so that the readers'
+    /// inlined reads stay small while nothing is recorded.
+    void noteRead(const uint8_t* at, int64_t length);
 
     /// Notes that the `length` bytes at `from` were copied to `to`: later reads at `to` count as
     /// reads of what `from` held.
@@ -76,11 +71,7 @@ private:
         m_runFirst = first;
         m_runLast = last;
     }
-    void closeRun() {
-        if (m_runFirst >= 0)
-            m_reads.emplace_back(m_runFirst, m_runLast);
-        m_runFirst = m_runLast = kNoRun;
-    }
+    void closeRun();
     void noteAliasedRead(uintptr_t address, int64_t length);
     // Calls `piece(position, dumpOffset, length)` for each part of [address, address + length)
     // that holds dump bytes, directly or through an alias; `position` counts from `address`.
