@@ -3,6 +3,7 @@
 #include "Cli.h"
 #include "DumpFileSystem.h"
 #include "ReportCapture.h"
+#include "Sanitizers.h"
 
 #include <gtest/gtest.h>
 
@@ -22,18 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
 
 struct ProcessRun {
     bool exited; // false when a signal ended it
