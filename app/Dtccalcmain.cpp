@@ -5,6 +5,7 @@
 #include "CalloutPanel.h"
 #include "CompareDumps.h"
 #include "DumpLoader.h"
+#include "LogFile.h"
 #include "Product.h"
 #include "Registry.h"
 #include "ReportText.h"
@@ -26,7 +27,6 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -359,35 +359,14 @@ void TfrmDTCReader::miSaveFileClick() {
 }
 
 bool TfrmDTCReader::saveLog(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        showError(QStringLiteral("Cannot create file \"%1\". %2")
-                      .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    // A write can stop short without an error (a full disk, a file size limit); only writing
-    // the rest tells why, and a short log must never replace the existing one.
-    const QByteArray bytes = reportLinesToFile(memoLines());
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    if (written != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        showError(QStringLiteral("Cannot write file \"%1\". %2")
-                      .arg(QDir::toNativeSeparators(path), reason));
-        return false;
-    }
-    if (!file.commit()) {
-        showError(QStringLiteral("Cannot write file \"%1\". %2")
-                      .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    return true;
+    QString reason;
+    const LogWrite result = writeLogFile(path, reportLinesToFile(memoLines()), reason);
+    if (result == LogWrite::Written)
+        return true;
+    const QString what = result == LogWrite::NotCreated ? QStringLiteral("Cannot create file")
+                                                        : QStringLiteral("Cannot write file");
+    showError(QStringLiteral("%1 \"%2\". %3").arg(what, QDir::toNativeSeparators(path), reason));
+    return false;
 }
 
 QStringList TfrmDTCReader::memoLines() const {
