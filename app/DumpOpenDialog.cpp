@@ -2,11 +2,20 @@
 #include "DumpOpenDialog.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 
 DumpOpenDialog::DumpOpenDialog(QWidget* parent)
     : QFileDialog(parent) {
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFile);
+}
+
+// selectFile() leaves the name field alone while it has the focus, as it has after typing.
+void DumpOpenDialog::chooseFile(const QString& path) {
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    else
+        selectFile(path);
 }
 
 void DumpOpenDialog::accept() {
@@ -17,7 +26,7 @@ void DumpOpenDialog::accept() {
             typed.filePath() + QLatin1Char('.') + QLatin1String(kDefaultSuffix);
         if (!typed.exists() && !typed.fileName().contains(QLatin1Char('.')) &&
             QFileInfo::exists(withSuffix))
-            selectFile(withSuffix);
+            chooseFile(withSuffix);
     }
     QFileDialog::accept();
 }

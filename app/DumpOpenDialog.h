@@ -15,4 +15,7 @@ public:
 
 public slots:
     void accept() override;
+
+private:
+    void chooseFile(const QString& path);
 };
