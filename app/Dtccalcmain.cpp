@@ -150,6 +150,9 @@ QWidget* TfrmDTCReader::buildReportPanel() {
     layout->setContentsMargins(0, 0, 0, 0);
     m_mOutput->setObjectName(QStringLiteral("m_mOutput"));
     m_mOutput->setReadOnly(true);
+    // Nothing in a read-only report is ever undone; an undo step per line would only hold a
+    // second copy of the report.
+    m_mOutput->setUndoRedoEnabled(false);
     m_mOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont memoFont(QStringLiteral("Courier"));
     memoFont.setStyleHint(QFont::TypeWriter);
