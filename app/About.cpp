@@ -101,9 +101,18 @@ void TfrmAbout::FormCreate() {
     lblMoreInfo->setText(
         QStringLiteral("Help (dumps and error lists) or donations you can send to\n") + mail +
         QStringLiteral(" (PayPal and e-Mail)."));
-    fitText(lblInfo, lblInfo->font().pointSize());
-    fitText(lblCopyright, lblCopyright->font().pointSize());
-    fitText(lblMoreInfo, lblMoreInfo->font().pointSize());
+}
+
+// Measuring the texts at several sizes loads a font for each: it is done when the window is
+// first shown rather than at the program's start.
+void TfrmAbout::showEvent(QShowEvent* event) {
+    if (!m_textsFitted) {
+        fitText(lblInfo, lblInfo->font().pointSize());
+        fitText(lblCopyright, lblCopyright->font().pointSize());
+        fitText(lblMoreInfo, lblMoreInfo->font().pointSize());
+        m_textsFitted = true;
+    }
+    QDialog::showEvent(event);
 }
 
 void TfrmAbout::btnOkClick() {

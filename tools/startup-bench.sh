@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up of the window against a bare Qt main window (menu, tree, text pane, status bar):
 # launches each in turn under Xvfb and times, from outside, the launch to the first mapped
-# window; prints the medians of both and their ratio. Not part of the test run.
+# window, and the processor time the program had used by then (which a busy machine disturbs
+# less); prints the medians of both and their ratios. Not part of the test run.
 # Usage: tools/startup-bench.sh [launches] [another window binary to time beside them]
 # As root it installs what it needs (xvfb).
 set -euo pipefail
@@ -52,11 +53,17 @@ for ((run = 0; run < runs; ++run)); do
     done
 done
 
-median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-base=$(median "$work/times.0")
-echo "launch to first mapped window, median of $runs launches each:"
+# The median of column $2 of file $1.
+median() {
+    awk -v c="$2" '{ print $c }' "$1" | sort -n |
+        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+echo "launch to first mapped window, median of $runs launches each (ratio to the bare window):"
+printf '  %-36s %18s %24s\n' program "wall clock" "processor time"
 for i in "${!programs[@]}"; do
-    ms=$(median "$work/times.$i")
-    printf '  %-40s %7.1f ms  %.2f x the bare window\n' "${programs[$i]}" "$ms" \
-        "$(awk -v a="$ms" -v b="$base" 'BEGIN { print a / b }')"
+    wall=$(median "$work/times.$i" 1)
+    cpu=$(median "$work/times.$i" 2)
+    printf '  %-36s %7.1f ms (%.2f x) %11.1f ms (%.2f x)\n' "${programs[$i]}" \
+        "$wall" "$(awk -v a="$wall" -v b="$(median "$work/times.0" 1)" 'BEGIN { print a / b }')" \
+        "$cpu" "$(awk -v a="$cpu" -v b="$(median "$work/times.0" 2)" 'BEGIN { print a / b }')"
 done

@@ -63,6 +63,8 @@ private slots:
     void aboutTextsFitTheirLabelsWhole() {
         auto* about = window->findChild<TfrmAbout*>();
         QVERIFY(about);
+        window->findChild<QAction*>(QStringLiteral("miAbout"))->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
         QCOMPARE(about->size(), QSize(475, 278));
         for (const char* name : {"lblInfo", "lblCopyright", "lblMoreInfo"}) {
             auto* label = namedChild<QLabel>(about, name);
