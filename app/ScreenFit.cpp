@@ -13,11 +13,12 @@ namespace {
 QMargins frameMargins(const QWidget* window) {
     for (const QWidget* w = window; w;
          w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+        if (!w->isVisible())
+            continue;
         const QRect frame = w->frameGeometry();
         const QRect inner = w->geometry();
-        if (w->isVisible() && frame != inner)
-            return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                            frame.right() - inner.right(), frame.bottom() - inner.bottom());
+        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                        frame.right() - inner.right(), frame.bottom() - inner.bottom());
     }
     return QMargins(0, 2 * window->fontMetrics().height(), 0, 0);
 }

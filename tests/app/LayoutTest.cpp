@@ -116,6 +116,14 @@ private slots:
     }
 
     void noLeafWidensTheWindow() {
+        // A desktop with large fonts: the longest info lines no longer fit beside the tree.
+        const QFont previousFont = QApplication::font();
+        QFont large = previousFont;
+        large.setPointSize(14);
+        QApplication::setFont(large);
+        window = std::make_unique<TfrmDTCReader>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         const QSize initial = window->size();
         for (const UnitTreeLeaf& leaf : unitTree()) {
             tree()->setCurrentItem(
@@ -124,6 +132,8 @@ private slots:
             QVERIFY2(window->size() == initial, leaf.partNumber);
             QVERIFY2(window->minimumSizeHint().width() <= initial.width(), leaf.partNumber);
         }
+        window.reset();
+        QApplication::setFont(previousFont);
     }
 
     void windowAndSaveDialogStayOnTheScreen() {
