@@ -287,8 +287,13 @@ void TfrmDTCReader::buildTree() {
     m_tvTypes->collapseAll();
 }
 
+// During a check the lines are gathered and added to the memo in one piece when it ends: a memo
+// grown line by line keeps a text layout for every line, several times the text's own size.
 void TfrmDTCReader::append(std::string_view entry) {
-    m_mOutput->appendPlainText(reportToQString(entry));
+    if (m_gatheringReport)
+        m_newReport.append(reportToQString(entry));
+    else
+        m_mOutput->appendPlainText(reportToQString(entry));
 }
 
 void TfrmDTCReader::miOpenClick() {
@@ -409,7 +414,12 @@ void TfrmDTCReader::CheckDTC() {
     }
     const int firstNewLine = m_mOutput->document()->isEmpty() ? 0 : m_mOutput->blockCount();
     m_Ani->setVisible(true);
+    m_gatheringReport = true;
     const bool decoded = RunDecoder(*decoder);
+    m_gatheringReport = false;
+    if (!m_newReport.isEmpty())
+        m_mOutput->appendPlainText(m_newReport.join(QLatin1Char('\n')));
+    m_newReport.clear();
     m_Ani->setVisible(false);
     if (!decoded)
         showError(QString::fromUtf8(kSizeMismatch));

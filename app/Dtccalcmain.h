@@ -95,6 +95,8 @@ private:
     QString m_dumpFileName;
     QString m_logFileName;
     ScopedReportSink m_sink;
+    bool m_gatheringReport = false;
+    QStringList m_newReport;
 
     NameOnlyIconProvider m_iconProvider;
 
