@@ -2,6 +2,7 @@
 #include "ReportExplainer.h"
 
 #include "HexView.h"
+#include "ReportText.h"
 
 #include <QAction>
 #include <QInputDialog>
@@ -30,19 +31,46 @@ void ReportExplainer::setDump(const QByteArray& dump) {
 void ReportExplainer::appendReport(const std::vector<ExplainedEntry>& entries,
                                    const QString& unitType,
                                    const std::function<void(std::string_view)>& appendText) {
-    // A report pane emptied by other means takes the old entries with it.
-    if (!m_entries.empty() && m_lines->lineCount() <= m_entries.back().lastLine)
-        m_entries.clear();
+    forgetStaleEntries();
     m_unitType = unitType;
+    // The window shows a check's entries joined by "\n" as one piece of text; the pane starts a
+    // line at each "\r\n", "\r" or "\n" in it, so that is how the lines are counted here.
+    QString joined;
+    std::vector<qsizetype> starts;
     for (const ExplainedEntry& entry : entries) {
-        const int firstLine = m_lines->lineCount();
+        if (!starts.empty())
+            joined += u'\n';
+        starts.push_back(joined.size());
+        joined += reportToQString(entry.text);
         appendText(entry.text);
-        const int lastLine = std::max(firstLine, m_lines->lineCount() - 1);
-        m_entries.push_back({firstLine, lastLine, entry.ranges});
+    }
+    starts.push_back(joined.size() + 1);
+    std::vector<int> lineAt(size_t(joined.size()) + 1);
+    int line = m_lines->lineCount();
+    for (qsizetype i = 0; i < joined.size(); ++i) {
+        lineAt[size_t(i)] = line;
+        const bool crBeforeLf =
+            joined[i] == u'\r' && i + 1 < joined.size() && joined[i + 1] == u'\n';
+        if ((joined[i] == u'\n' || joined[i] == u'\r') && !crBeforeLf)
+            ++line;
+    }
+    lineAt[size_t(joined.size())] = line;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        // An entry ends on the line where the "\n" after it stands: a text that ends with a line
+        // break owns the empty line it leaves.
+        m_entries.push_back(
+            {lineAt[size_t(starts[i])], lineAt[size_t(starts[i + 1] - 1)], entries[i].ranges});
     }
 }
 
+// A report pane emptied by other means takes the entries' lines with it.
+void ReportExplainer::forgetStaleEntries() {
+    if (!m_entries.empty() && m_lines->lineCount() <= m_entries.back().lastLine)
+        m_entries.clear();
+}
+
 void ReportExplainer::lineSelected(int line) {
+    forgetStaleEntries();
     for (const Entry& entry : m_entries) {
         if (line >= entry.firstLine && line <= entry.lastLine) {
             m_hexView->highlight(entry.ranges);
@@ -53,6 +81,7 @@ void ReportExplainer::lineSelected(int line) {
 }
 
 void ReportExplainer::byteClicked(int offset) {
+    forgetStaleEntries();
     const uint8_t value = uint8_t(m_hexView->dump().at(offset));
     std::vector<int> lines;
     for (const Entry& entry : m_entries) {

@@ -56,6 +56,7 @@ private:
         std::vector<DumpRange> ranges;
     };
 
+    void forgetStaleEntries();
     void lineSelected(int line);
     void byteClicked(int offset);
     void askForOffset(QWidget* dialogParent);

@@ -5,6 +5,8 @@
 #include "HexView.h"
 #include "RecordHeader.h"
 #include "ReportExplainer.h"
+#include "ReportLines.h"
+#include "ReportText.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -132,10 +134,16 @@ private slots:
         tempDir.reset();
     }
 
-    void theWholeDumpIsShownReadOnly() {
+    void theWholeDumpIsShownWithTheNewReportsFirstLineExplained() {
         QCOMPARE(hexView()->dump(), type1Dump());
-        QCOMPARE(hexView()->firstVisibleRow(), 0);
         QVERIFY(hexView()->isVisible());
+        // The check leaves the cursor on the report's first line, "ECU error block:", which
+        // read area A's first word.
+        QCOMPARE(report()->textCursor().blockNumber(), 0);
+        QVERIFY(hexView()->isHighlighted(0x40000));
+        QVERIFY(hexView()->isHighlighted(0x40003));
+        QVERIFY(!hexView()->isHighlighted(0x4000C));
+        QVERIFY(rowInSight(0x40000));
     }
 
     void selectedLineHighlightsItsBytesAndScrollsToTheFirst() {
@@ -253,6 +261,36 @@ private slots:
         QVERIFY(lines.value(4).startsWith("Date: 20"));
         QCOMPARE(lines.value(5), QByteArray("\r"));
         QCOMPARE(lines.value(6), QByteArray("ECU error block:\r"));
+    }
+
+    void linesAreCountedAsThePaneSplitsTheJoinedReport() {
+        QPlainTextEdit pane;
+        HexView hex;
+        ReportExplainer explainer(plainTextReportLines(&pane), &hex, [](const QString&) {});
+        explainer.setDump(QByteArray(0x10, '\0'));
+        pane.appendPlainText(QStringLiteral("an earlier line"));
+        // Entry n read byte n. The window joins a check's entries with "\n" and appends them.
+        const std::vector<ExplainedEntry> entries = {
+            {"ECU identifier:\n\tABC", {{0, 0}}},
+            {"\t[ABC]\n", {{1, 1}}},      // owns the empty line it leaves
+            {"ends with CR\r", {{2, 2}}}, // CR and the joining LF make one line break
+            {"last", {{3, 3}}},
+        };
+        QStringList gathered;
+        explainer.appendReport(entries, QStringLiteral("Make Part"), [&](std::string_view text) {
+            gathered.append(reportToQString(text));
+        });
+        pane.appendPlainText(gathered.join(QLatin1Char('\n')));
+        QCOMPARE(pane.blockCount(), 7);
+        const QList<QList<int>> expected = {{1, 2}, {3, 4}, {5}, {6}};
+        for (int offset = 0; offset < 4; ++offset) {
+            QVERIFY(explainer.goToOffset(offset));
+            QList<int> marked;
+            for (const QTextEdit::ExtraSelection& mark : pane.extraSelections())
+                marked.append(mark.cursor.blockNumber());
+            QCOMPARE(marked, expected[offset]);
+        }
+        QCOMPARE(explainer.checkedUnitType(), QStringLiteral("Make Part"));
     }
 
     void headerCarriesTheDumpsSha256() {
