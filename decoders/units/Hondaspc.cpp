@@ -10,6 +10,7 @@
 #include "ReportShape.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -161,6 +162,35 @@ void printErrorRecords(const DumpReader& dump, int32_t start) {
         printLog(kNoDtc);
 }
 
+struct Block {
+    int32_t start;
+    int32_t end;
+    uint16_t tag;
+};
+
+// The scan stops after this many blocks.
+constexpr size_t kMaxBlocks = 1024;
+
+// The block chain from the top of the flash down.
+std::vector<Block> scanBlocks(const DumpReader& dump) {
+    std::vector<Block> blocks;
+    for (int32_t end = dump.size(); end > 0 && blocks.size() < kMaxBlocks;) {
+        // A header before the dump's start (end = 16) reads as absent, so is no block.
+        const uint16_t length = dump.u16be(end - kLengthBeforeEnd).value_or(kBlankWord);
+        const uint16_t tag = dump.u16be(end - kTagBeforeEnd).value_or(kBlankWord);
+        const bool isBlock = length != kBlankWord && length != kErasedWord && tag != kBlankWord &&
+                             tag != kErasedWord && length % kRow == 0 && length <= end;
+        if (!isBlock) {
+            end -= kRow;
+            continue;
+        }
+        blocks.push_back({end - length, end, tag});
+        end -= length;
+    }
+    printLog("Found %d number of blocks", int(blocks.size()));
+    return blocks;
+}
+
 } // namespace
 
 int32_t hondaSPC::getDumpSize() const {
@@ -171,56 +201,33 @@ void hondaSPC::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
 
-void hondaSPC::scanBlocks(const DumpReader& dump) {
-    for (int32_t end = dump.size(); end > 0 && m_blockCount < kMaxBlocks;) {
-        // A header before the dump's start (end = 16) reads as absent, so is no block.
-        const uint16_t length = dump.u16be(end - kLengthBeforeEnd).value_or(kBlankWord);
-        const uint16_t tag = dump.u16be(end - kTagBeforeEnd).value_or(kBlankWord);
-        const bool isBlock = length != kBlankWord && length != kErasedWord && tag != kBlankWord &&
-                             tag != kErasedWord && length % kRow == 0 && length <= end;
-        if (!isBlock) {
-            end -= kRow;
-            continue;
-        }
-        m_blockStart[m_blockCount] = end - length;
-        m_blockEnd[m_blockCount] = end;
-        m_blockTag[m_blockCount] = tag;
-        ++m_blockCount;
-        end -= length;
-    }
-    printLog("Found %d number of blocks", int(m_blockCount));
-}
-
 void hondaSPC::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
     const std::string_view carId = dump.text(kCarId, kCarIdLength);
     printLog("ECU identifier (CARID):\n\t%.*s", int(carId.size()), carId.data());
 
-    for (int32_t i = 0; i < kMaxBlocks; ++i)
-        m_blockStart[i] = m_blockEnd[i] = m_blockTag[i] = 0;
-    m_blockCount = 0;
-    scanBlocks(dump);
+    const std::vector<Block> blocks = scanBlocks(dump);
 
-    for (int32_t i = 0; i < m_blockCount; ++i) {
-        if (m_blockTag[i] != kIdentifierTag)
+    for (const Block& block : blocks) {
+        if (block.tag != kIdentifierTag)
             continue;
         printLog("Found ECU identifier (ECU modif):");
         // A block ending below 62 has no room for the text: its heading shows an empty one.
         const std::string_view identifier =
-            dump.text(int64_t(m_blockEnd[i]) - kIdentifierBeforeEnd, kIdentifierLength);
+            dump.text(int64_t(block.end) - kIdentifierBeforeEnd, kIdentifierLength);
         printLog("\t%.*s", int(identifier.size()), identifier.data());
     }
 
     printLog("Searching for error codes blocks:");
     int32_t numbered = 0;
-    for (int32_t i = m_blockCount - 1; i >= 0; --i) {
-        if (m_blockTag[i] != kErrorTag)
+    for (auto block = blocks.rbegin(); block != blocks.rend(); ++block) {
+        if (block->tag != kErrorTag)
             continue;
         printLog("found error block %d)", int(++numbered));
         printLog("Error codes (spec-code in braces determines additional info, such as "
                  "short/open/etc):");
-        printErrorRecords(dump, m_blockStart[i]);
+        printErrorRecords(dump, block->start);
     }
 
     printLog("Done");
