@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x800;
 constexpr char kInfo[] =
     "Vehicles: Audi Q7 2006>\nIC: EEPROM ST95160\nCodes explanation may be not correct or absent!";
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x1000;
 constexpr char kInfo[] =
     "Vehicles: Volkswagen Transporter 2010>\nIC: EEPROM ST95320\nNo codes info!";
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
 constexpr char kInfo[] = "Vehicles: Citroen C4 2011>\nIC: EEPROM ST95640\nNo codes info yet!";
 
 constexpr int32_t kVin = 0x406;

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
 constexpr char kInfo[] =
     "Vehicles: Cherry M11 2008-2014\nIC: EEPROM AT25640\nNot all error codes are completed!";
 

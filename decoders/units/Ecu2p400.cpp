@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x50000;
 constexpr char kInfo[] = "Vehicles: Kia-Hyundai 2007>\nIC: Freescale MAC7242VAF64\nFull flash used";
 
 constexpr int32_t kAreaA = 0x40000;

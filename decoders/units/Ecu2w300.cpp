@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x10000;
 constexpr char kInfo[] = "Vehicles: Kia-Hyundai 2012>\nIC: Infineon XC2361A\nFlash-03 used";
 
 constexpr int32_t kPageSize = 0x80;

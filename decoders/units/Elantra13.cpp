@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x4000;
 constexpr char kInfo[] =
     "Vehicles: Hyundai Elantra Coupe 2013>\nIC: EEPROM ST95128\nNot all error codes are "
     "completed!";

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x400;
 constexpr char kInfo[] =
     "Vehicles: Ford Focus 2005-2008\nIC: MCU HC912D60\nNot all error codes are completed!";
 

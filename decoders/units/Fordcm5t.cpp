@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
 constexpr char kInfo[] =
     "Vehicles: Ford Focus 2012>\nIC: EEPROM ST95640\nNot all error codes are completed!";
 

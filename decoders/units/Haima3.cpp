@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x300;
 constexpr char kInfo[] =
     "Vehicles: Haima-3\nIC: MCU MC68HC912B32\nSome errors codes are not decrypted yet.";
 

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
 constexpr char kInfo[] =
     "Vehicles: Honda Accord/Civic 2007>\nIC: EEPROM ST95640\nNot all error codes are completed!";
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x10000;
 constexpr char kInfo[] = "Vehicles: Honda Accord/CR-V 2013>\nMCU: SPC560P50L3\nNo codes info yet!";
 
 constexpr int32_t kCarId = 0xC1F0;

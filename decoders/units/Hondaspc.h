@@ -6,6 +6,8 @@
 
 class hondaSPC : public ecuDTC {
 public:
+    static constexpr int32_t kDumpSize = 0x10000;
+
     int32_t getDumpSize() const override;
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override;

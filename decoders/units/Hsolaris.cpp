@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x1000;
 constexpr char kInfo[] =
     "Vehicles: Hyunadi Accent/Solaris 2012>\nIC: EEPROM ST95320\nNot all error codes are "
     "completed!";

@@ -22,7 +22,6 @@ constexpr char kInfoGrandeur[] =
 enum class Info { GenesisMohave, Starex, Grandeur };
 
 struct Variant {
-    int32_t dumpSize;
     int32_t slotArea;
     // Subtracted from the stored code before the map is searched.
     int32_t keyShift;
@@ -31,13 +30,14 @@ struct Variant {
 
 // clang-format off
 constexpr std::array<Variant, 5> kVariants = {{
-    // dump size  slot area  key shift  info text
-    {0x2000,      0x9C4,     0,         Info::GenesisMohave},
-    {0x2000,      0xDBC,     1,         Info::GenesisMohave},
-    {0x2000,      0xA4C,     1,         Info::GenesisMohave},
-    {0x1000,      0x974,     0,         Info::Starex},
-    {0x1000,      0x968,     0,         Info::Grandeur},
+    // slot area  key shift  info text
+    {0x9C4,      0,         Info::GenesisMohave},
+    {0xDBC,      1,         Info::GenesisMohave},
+    {0xA4C,      1,         Info::GenesisMohave},
+    {0x974,      0,         Info::Starex},
+    {0x968,      0,         Info::Grandeur},
 }};
+static_assert(kVariants.size() == hyundaiGen::kDumpSizes.size(), "one dump size per variant");
 // clang-format on
 
 const Variant& variantOf(int32_t variant) {
@@ -69,7 +69,7 @@ static_assert(storedCodesUnique(hyundaiGenCodeMap));
 } // namespace
 
 int32_t hyundaiGen::getDumpSize() const {
-    return variantOf(variant).dumpSize;
+    return dumpSizeOf(variant);
 }
 
 void hyundaiGen::getInfo(char* out) const {

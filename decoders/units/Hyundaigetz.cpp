@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x200;
 constexpr char kInfo[] =
     "Vehicles: Hyundai Getz 2007>\nIC: EEPROM 25LC040 or 24LC040\nNot all error codes are "
     "completed!";

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x8000;
 constexpr char kInfo[] =
     "Vehicles: Jeep/Dodge/Chrysler 2010>\nIC: EEPROM ST95256\nNo codes info yet!";
 

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
 constexpr char kInfo[] =
     "Vehicles: Kia Ceed 2006>\nIC: EEPROM AT25640\nNot all error codes are completed!";
 

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x800;
 constexpr char kInfo[] =
     "Vehicles: Kia Sorento 2007\nIC: EEPROM ST95160\nNot all error codes are completed!";
 

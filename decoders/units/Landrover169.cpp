@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x1000;
 constexpr char kInfo[] =
     "Vehicles: Landrover Rangerover 2007>\nIC: EEPROM ST95320\nNo codes info yet!";
 

@@ -5,6 +5,8 @@
 
 class landrover169 : public unista {
 public:
+    static constexpr int32_t kDumpSize = 0x1000;
+
     int32_t getDumpSize() const override;
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override;

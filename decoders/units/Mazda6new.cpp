@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x10000;
 constexpr char kInfo[] = "Vehicles: Mazda 6/CX-5 2011>\nIC: Infineon XC2361A\nFlash-03 used";
 
 constexpr uint32_t kIdentifierTag = 0x020101FF;

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
 constexpr char kInfo[] = "Vehicles: Mitsubishi Outlander Sport/ASX 2007>\nIC: EEPROM "
                          "ST95640\nNot all error codes are completed!";
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x100;
 constexpr char kInfo[] =
     "Vehicles: Nissan Qashqai, Pathfinder etc. 2007>\nIC: EEPROM LR56\nNot all error codes are "
     "decoded!";

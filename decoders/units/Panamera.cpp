@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
 constexpr char kInfo[] =
     "Vehicles: Porsche Panamera 2013>\nIC: EEPROM ST95640\nNo codes are decrypted yet!";
 

@@ -25,7 +25,6 @@ public:
         if (m_count == 0)
             printLog(kNoDtc);
     }
-    int count() const { return m_count; }
 
 private:
     int m_count = 0;
@@ -43,7 +42,6 @@ public:
         if (m_count == 0)
             printLog(kNoDtc);
     }
-    int count() const { return m_count; }
 
 private:
     int m_count = 0;

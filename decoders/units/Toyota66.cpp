@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int32_t kVariantLr66 = 1;
-constexpr int32_t kDumpSizeLr56 = 0x100;
-constexpr int32_t kDumpSizeLr66 = 0x200;
 constexpr char kInfoLr56[] = "Vehicles: Toyota (lots of models) 2001>\nIC: EEPROM LR56\nNot all "
                              "error codes are decoded!";
 constexpr char kInfoLr66[] = "Vehicles: Toyota (lots of models, but not all of them match!) "
@@ -92,7 +89,7 @@ void describe(int32_t code, char* out) {
 } // namespace
 
 int32_t toyota66::getDumpSize() const {
-    return variant == kVariantLr66 ? kDumpSizeLr66 : kDumpSizeLr56;
+    return dumpSizeOf(variant);
 }
 
 void toyota66::getInfo(char* out) const {

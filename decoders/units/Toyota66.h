@@ -9,6 +9,11 @@ public:
     explicit toyota66(int32_t variant)
         : variant(variant) {}
 
+    static constexpr int32_t kVariantLr66 = 1;
+    static constexpr int32_t dumpSizeOf(int32_t variant) {
+        return variant == kVariantLr66 ? 0x200 : 0x100;
+    }
+
     int32_t getDumpSize() const override;
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override;

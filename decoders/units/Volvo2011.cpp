@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x4000;
 constexpr char kInfo[] = "Vehicles: Volvo S60/S80 2011>\nIC: EEPROM ST95128\nNo codes info yet!";
 
 constexpr int32_t kIdentifier1 = 0xC60;

@@ -36,9 +36,9 @@ TEST(SampleTest, OneSamplePerTypeIdUnderOneOfItsLeaves) {
                                   sample.partNumber == leaf.partNumber);
             EXPECT_TRUE(leafFound) << sample.make << " / " << sample.partNumber;
         }
-        EXPECT_EQ(ids.size(), size_t(kLastTypeId));
+        EXPECT_EQ(ids.size(), unitTypes().size());
         EXPECT_EQ(*ids.begin(), kFirstTypeId);
-        EXPECT_EQ(*ids.rbegin(), kLastTypeId);
+        EXPECT_EQ(*ids.rbegin(), lastTypeId());
     }
 }
 
