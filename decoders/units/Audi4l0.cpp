@@ -6,12 +6,9 @@
 #include "Dtc.h"
 #include "DumpReader.h"
 #include "InfoText.h"
-#include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
-#include <optional>
-#include <string_view>
 
 namespace {
 
@@ -23,10 +20,10 @@ constexpr int kIdentifier1Length = 44;
 constexpr int32_t kIdentifier2 = 0x3D3;
 constexpr int kIdentifier2Length = 22;
 
-constexpr int32_t kRecords = 0x000;
-constexpr int32_t kRecordStride = 6;
-constexpr int32_t kRecordCount = 26;
-constexpr uint16_t kEndCode = 0xFFFF;
+// 26 records of 6 bytes from the dump's first byte, led by a big-endian code; 0xFFFF ends them.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x000).stride(0x6).count(26).code(wordAt(0x0)).endingAt(0xFFFF);
+static_assert(kErrorRecords.fitsIn(audi4L0::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 8> audi4L0CodeMap = {{
     {0xADA4, 0x0253},
@@ -55,15 +52,6 @@ void audi4L0::calcDTC(const uint8_t* data, int32_t size) {
     printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
     printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const std::optional<uint16_t> code = dump.u16be(kRecords + j * kRecordStride);
-        if (!code || *code == kEndCode)
-            break;
-        char description[kDescriptionSize];
-        describeMapped(audi4L0CodeMap, dtcVag, *code, kUndefinedFourDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    throughMap(audi4L0CodeMap, dtcVag, kUndefinedFourDigits));
 }

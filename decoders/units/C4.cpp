@@ -6,11 +6,9 @@
 #include "DumpReader.h"
 #include "InfoText.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
-#include <optional>
-#include <string_view>
 
 namespace {
 
@@ -21,10 +19,11 @@ constexpr int32_t kVin = 0x406;
 // the text, so it stops here or at the dump's end, whichever comes first.
 constexpr int32_t kVinMaxLength = 1023;
 
-constexpr int32_t kRecords = 0x000;
-constexpr int32_t kRecordStride = 32;
-constexpr int32_t kRecordCount = 25;
-constexpr uint8_t kEndMark = 0xFF;
+// 25 records of 32 bytes led by a big-endian code. A first byte of 0xFF ends the table: that is
+// the code's high byte, so no code above 0xFEFF is ever stored.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x000).stride(0x20).count(25).code(wordAt(0x0)).endingIf(byteAt(0x0), 0xFF);
+static_assert(kErrorRecords.fitsIn(cc4::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 1> cc4CodeMap = {{
     {0, 0},
@@ -55,17 +54,6 @@ void cc4::calcDTC(const uint8_t* data, int32_t size) {
     const std::string_view vin = dump.text(kVin, kVinMaxLength);
     printLog("ECU identifier (VIN):\n\t%.*s", int(vin.size()), vin.data());
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const int32_t record = kRecords + j * kRecordStride;
-        const std::optional<uint16_t> code = dump.u16be(record);
-        // The end mark is the code's high byte, so no code above 0xFEFF is ever stored.
-        if (!code || *code >> 8 == kEndMark)
-            break;
-        char description[kDescriptionSize];
-        describeMapped(cc4CodeMap, dtcCc4, *code, kUndefinedFourDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    throughMap(cc4CodeMap, dtcCc4, kUndefinedFourDigits));
 }

@@ -40,18 +40,16 @@ constexpr uint8_t kIdentifierTagByte1 = 0x04;
 constexpr int32_t kIdentifierText = 0x48034;
 
 void decodeBlock(const DumpReader& dump, int32_t recordArea) {
-    int printed = 0;
+    FaultLines faults;
     for (int32_t record : kRecordOffsets) {
         const uint16_t code = dump.u16be(recordArea + record + kCodeInRecord).value_or(kEmptyCode);
         if (code == kEmptyCode || code == kErasedCode)
             continue;
         char description[kDescriptionSize];
         lookupDTC(dtcHyundaiKia, code, description);
-        printLog("\t%s", description);
-        ++printed;
+        faults.print("\t%s", description);
     }
-    if (printed == 0)
-        printLog(kNoDtc);
+    faults.printNoDtcIfNone();
 }
 
 } // namespace

@@ -68,7 +68,7 @@ std::vector<TaggedBlocks> indexPages(const DumpReader& dump) {
 }
 
 void decodeErrorBlock(const DumpReader& dump, int32_t block) {
-    int printed = 0;
+    FaultLines faults;
     int32_t cursor = block + kRecordCursorStart;
     int32_t inPage = kRecordCursorStart;
     for (int32_t group = 1; group <= kGroups; ++group) {
@@ -84,12 +84,10 @@ void decodeErrorBlock(const DumpReader& dump, int32_t block) {
                 continue;
             char description[kDescriptionSize];
             lookupDTC(dtcHyundaiKia, code, description);
-            printLog("\t%s", description);
-            ++printed;
+            faults.print("\t%s", description);
         }
     }
-    if (printed == 0)
-        printLog(kNoDtc);
+    faults.printNoDtcIfNone();
 }
 
 } // namespace

@@ -24,7 +24,7 @@ constexpr int32_t kRecordSize = 10;
 constexpr int32_t kRecords = 10;
 constexpr uint8_t kOccupied = 0x40;
 constexpr int32_t kCodeInRecord = 1;
-// Occupied records with these codes still count as present, so they suppress "No DTC".
+// Occupied records with these codes print no line, but still count: they suppress "No DTC".
 constexpr uint8_t kEndOfList = 0xAA;
 constexpr uint8_t kEmptyEntry = 0xFF;
 
@@ -62,22 +62,22 @@ void haima3::calcDTC(const uint8_t* data, int32_t size) {
     printLog("ECU identifier:\n\t%s", identifier);
 
     printLog(kErrorCodesHeading);
-    int present = 0;
+    FaultLines faults;
     for (int32_t j = 0; j < kRecords; ++j) {
         const int32_t record = kErrorRecords + kRecordSize * j;
         if (dump.u8(record) != kOccupied)
             continue;
-        ++present;
         const uint8_t code = dump.u8(record + kCodeInRecord).value_or(kEndOfList);
-        if (code == kEndOfList)
-            break;
-        if (code == kEmptyEntry)
+        if (code == kEndOfList || code == kEmptyEntry) {
+            faults.countWithoutLine();
+            if (code == kEndOfList)
+                break;
             continue;
+        }
         char description[kDescriptionSize];
         describeFromRows(dtcHaima3, code, kUndefined, description);
         // Decimal here on purpose; the undefined-code text shows the same code in hexadecimal.
-        printLog("\tError code [%02d] = %s", int(code), description);
+        faults.print("\tError code [%02d] = %s", int(code), description);
     }
-    if (present == 0)
-        printLog(kNoDtc);
+    faults.printNoDtcIfNone();
 }

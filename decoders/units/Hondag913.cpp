@@ -5,7 +5,7 @@
 #include "DumpReader.h"
 #include "InfoText.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 #include <cstdio>
@@ -15,10 +15,10 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Honda Accord/Civic 2007>\nIC: EEPROM ST95640\nNot all error codes are completed!";
 
-constexpr int32_t kErrorTable = 0x200;
-constexpr int32_t kRecordSize = 10;
-constexpr int32_t kRecords = 16;
-constexpr uint16_t kEndOfTable = 0x0000;
+// Sixteen 10-byte records led by a big-endian code; code 0x0000 ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x200).stride(0xA).count(16).code(wordAt(0x0)).endingAt(0x0000);
+static_assert(kErrorRecords.fitsIn(ecuG913::kDumpSize));
 
 // Neither text has a length of its own: the first runs on into the second when it lacks a NUL.
 constexpr int32_t kIdentifierText1 = 0x320;
@@ -77,19 +77,8 @@ void ecuG913::calcDTC(const uint8_t* data, int32_t size) {
     printLog("ECU identifier2:\n\t%.*s %.*s", int(text1.size()), text1.data(), int(text2.size()),
              text2.data());
 
-    printLog(kErrorCodesHeading);
-    int printed = 0;
-    for (int32_t j = 0; j < kRecords; ++j) {
-        const uint16_t code = dump.u16be(kErrorTable + kRecordSize * j).value_or(kEndOfTable);
-        if (code == kEndOfTable)
-            break;
-        char description[kDescriptionSize];
-        describeMapped(ecuG913CodeMap, dtcEcuG913, code, kUndefinedFourDigits, description);
-        printLog("\tError code [%02X] = %s", unsigned(code), description);
-        ++printed;
-    }
-    if (printed == 0)
-        printLog(kNoDtc);
+    printFaultTable(dump, kErrorRecords, FaultLine::Coded,
+                    throughMap(ecuG913CodeMap, dtcEcuG913, kUndefinedFourDigits));
 
     if (dump.u8(kCrashFlag).value_or(0) != 0)
         printLog("Crash data block found");

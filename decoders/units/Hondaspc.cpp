@@ -143,7 +143,7 @@ static_assert(mapReachesRows(hondaSPCCodeMap, dtcHondaSPCRows), "every mapped ke
 const DtcCatalogue dtcHondaSPC(dtcHondaSPCRows);
 
 void printErrorRecords(const DumpReader& dump, int32_t start) {
-    int counted = 0;
+    FaultLines faults;
     for (int32_t j = 0; j < kMaxRecords; ++j) {
         const int32_t record = start + j * kRecordSize;
         // A record running past the end of the flash ends the list like a zero code.
@@ -155,10 +155,9 @@ void printErrorRecords(const DumpReader& dump, int32_t start) {
         const uint8_t specCode = dump.u8(record + kSpecCodeInRecord).value_or(0);
         char description[kDescriptionSize];
         describeMapped(hondaSPCCodeMap, dtcHondaSPC, code, kUndefinedFourDigits, description);
-        printLog("\tError %d) code (%02X) = %s", ++counted, specCode, description);
+        faults.print("\tError %d) code (%02X) = %s", faults.next(), specCode, description);
     }
-    if (counted == 0)
-        printLog(kNoDtc);
+    faults.printNoDtcIfNone();
 }
 
 struct Block {

@@ -5,7 +5,7 @@
 #include "DumpReader.h"
 #include "InfoText.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 
@@ -18,11 +18,10 @@ constexpr char kInfo[] =
 constexpr int32_t kIdentifier = 0x20;
 constexpr int32_t kIdentifierLength = 20;
 
-constexpr int32_t kRecords = 0xF0;
-constexpr int32_t kMaxRecords = 18;
-constexpr int32_t kRecordSize = 8;
-constexpr int32_t kCodeInRecord = 3;
-constexpr uint8_t kEndOfList = 0x00;
+// Up to eighteen 8-byte records, the code in the fourth byte; code 0x00 ends the list.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0xF0).stride(0x8).count(18).code(byteAt(0x3)).endingAt(0x00);
+static_assert(kErrorRecords.fitsIn(hSolaris::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 10> hSolarisCodeMap = {{
     {0xA4, 0x2500},
@@ -54,16 +53,6 @@ void hSolaris::calcDTC(const uint8_t* data, int32_t size) {
     const std::string_view identifier = dump.text(kIdentifier, kIdentifierLength);
     printLog("ECU identifier :\n\t%.*s", int(identifier.size()), identifier.data());
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kMaxRecords; ++j) {
-        const uint8_t code =
-            dump.u8(kRecords + j * kRecordSize + kCodeInRecord).value_or(kEndOfList);
-        if (code == kEndOfList)
-            break;
-        char description[kDescriptionSize];
-        describeMapped(hSolarisCodeMap, dtcHyundaiKia, code, kUndefinedTwoDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    throughMap(hSolarisCodeMap, dtcHyundaiKia, kUndefinedTwoDigits));
 }

@@ -7,7 +7,7 @@
 #include "InfoText.h"
 #include "PrintLog.h"
 #include "Product.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 #include <cstdio>
@@ -18,13 +18,15 @@ constexpr char kInfo[] =
     "Vehicles: Hyundai Getz 2007>\nIC: EEPROM 25LC040 or 24LC040\nNot all error codes are "
     "completed!";
 
-constexpr int32_t kRecords = 0x00;
-constexpr int32_t kRecordCount = 10;
-constexpr int32_t kRecordSize = 5;
-constexpr int32_t kStatusInRecord = 0;
-constexpr int32_t kCodeInRecord = 1;
-constexpr uint8_t kStatusEmpty = 0x00;
-constexpr uint8_t kStatusErased = 0xFF;
+// Ten 5-byte records: a status byte, 0x00 when the record is empty and 0xFF when erased, then
+// the code. The status alone decides: a used record with code 0x00 or 0xFF is still reported.
+constexpr RecordTable kErrorRecords = RecordTable::from(0x00)
+                                          .stride(0x5)
+                                          .count(10)
+                                          .code(byteAt(0x1))
+                                          .skippingIf(byteAt(0x0), 0x00)
+                                          .skippingIf(byteAt(0x0), 0xFF);
+static_assert(kErrorRecords.fitsIn(hyundaiGetz::kDumpSize));
 
 constexpr int32_t kIdentifier = 0xC8;
 constexpr int32_t kIdentifierLength = 19;
@@ -54,8 +56,6 @@ constexpr std::array<DtcRecord, 15> kDtcHyundaiGetzRows = {{
 static_assert(codesUnique(kDtcHyundaiGetzRows));
 constexpr DtcCatalogue dtcHyundaiGetz(kDtcHyundaiGetzRows);
 
-// Searched by its row count: the catalogue has no end row.
-
 } // namespace
 
 int32_t hyundaiGetz::getDumpSize() const {
@@ -75,18 +75,7 @@ void hyundaiGetz::calcDTC(const uint8_t* data, int32_t size) {
                       unsigned(dump.u8(kIdentifier + i).value_or(0)));
     printLog("ECU identifier:\n\t%s", identifier);
 
-    printLog(kErrorCodesHeading);
-    CodedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const int32_t record = kRecords + j * kRecordSize;
-        const uint8_t status = dump.u8(record + kStatusInRecord).value_or(kStatusEmpty);
-        if (status == kStatusEmpty || status == kStatusErased)
-            continue;
-        // The status alone decides: a used record with code 0x00 or 0xFF is still reported.
-        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(0);
-        char description[kDescriptionSize];
-        describeFromRows(dtcHyundaiGetz, code, kUndefinedReport, description);
-        faults.print(code, description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Coded, [](int32_t code, char* out) {
+        describeFromRows(dtcHyundaiGetz, code, kUndefinedReport, out);
+    });
 }

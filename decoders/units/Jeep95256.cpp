@@ -18,11 +18,10 @@ constexpr int kIdentifier2Length = 10;
 constexpr int32_t kIdentifier3 = 0x50;
 constexpr int kIdentifier3Length = 17;
 
-constexpr int32_t kRecords = 0x400;
-constexpr int kRecordStride = 16;
-constexpr unsigned kRecordCount = 25;
-constexpr int kCodeInRecord = 1;
-constexpr int kEmptyCode = 0xFF;
+// 25 records of 16 bytes, the code in the second byte; code 0xFF ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x400).stride(0x10).count(25).code(byteAt(0x1)).endingAt(0xFF);
+static_assert(kErrorRecords.fitsIn(jeep95256::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 17> jeep95256CodeMap = {{
     {0x58, 0x212C},
@@ -94,6 +93,5 @@ void jeep95256::calcDTC(const uint8_t* data, int32_t size) {
     printIdentifier(dump, kIdentifier1, kIdentifier1Length);
     printIdentifier(dump, kIdentifier2, kIdentifier2Length);
     printIdentifier(dump, kIdentifier3, kIdentifier3Length);
-    decodeRecords(dump, kRecords, kRecordStride, kRecordCount, kCodeInRecord, true, kEmptyCode,
-                  true);
+    decodeRecords(dump, kErrorRecords);
 }

@@ -4,8 +4,7 @@
 #include "Catalogues.h"
 #include "DumpReader.h"
 #include "InfoText.h"
-#include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 
@@ -17,11 +16,10 @@ constexpr char kInfo[] =
 constexpr int32_t kIdentifier = 0xF7;
 constexpr int32_t kIdentifierLength = 8;
 
-constexpr int32_t kRecords = 0x706;
-constexpr int32_t kRecordCount = 10;
-constexpr int32_t kRecordSize = 10;
-constexpr int32_t kCodeInRecord = 0;
-constexpr uint8_t kErasedCode = 0xFF;
+// Ten 10-byte records; a record's first byte is its code, 0xFF when erased.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x706).stride(0xA).count(10).code(byteAt(0x0)).skipping(0xFF);
+static_assert(kErrorRecords.fitsIn(kiaSorento::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 15> kiaSorentoCodeMap = {{
     {0x6C, 0x2500},
@@ -57,16 +55,6 @@ void kiaSorento::calcDTC(const uint8_t* data, int32_t size) {
 
     printTextIdentifier(dump, kIdentifier, kIdentifierLength);
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const uint8_t code =
-            dump.u8(kRecords + j * kRecordSize + kCodeInRecord).value_or(kErasedCode);
-        if (code == kErasedCode)
-            continue;
-        char description[kDescriptionSize];
-        describeMapped(kiaSorentoCodeMap, dtcHyundaiKia, code, kUndefinedTwoDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    throughMap(kiaSorentoCodeMap, dtcHyundaiKia, kUndefinedTwoDigits));
 }

@@ -17,11 +17,10 @@ constexpr int kIdentifier1Length = 60;
 constexpr int32_t kIdentifier2 = 0x19;
 constexpr int kIdentifier2Length = 17;
 
-constexpr int32_t kRecords = 0x318;
-constexpr int kRecordStride = 12;
-constexpr unsigned kRecordCount = 25;
-constexpr int kCodeInRecord = 4;
-constexpr int kEmptyCode = 0xFFFF;
+// 25 records of 12 bytes with a big-endian code at 4; code 0xFFFF ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x318).stride(0xC).count(25).code(wordAt(0x4)).endingAt(0xFFFF);
+static_assert(kErrorRecords.fitsIn(landrover169::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 2> landrover169CodeMap = {{
     {0x016E, 0x1193},
@@ -47,6 +46,5 @@ void landrover169::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
     printIdentifier(dump, kIdentifier1, kIdentifier1Length);
     printIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    decodeRecords(dump, kRecords, kRecordStride, kRecordCount, kCodeInRecord, false, kEmptyCode,
-                  true);
+    decodeRecords(dump, kErrorRecords);
 }

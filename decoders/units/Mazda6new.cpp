@@ -59,7 +59,7 @@ void printIdentifiers(flashPageIndex& index) {
 void decodeRecords(const DumpReader& block, int32_t kind) {
     const int32_t stride = kBytesPerKind * kind;
     const int32_t codeInRecord = kBytesPerKind * (kind - kFirstKind);
-    int printed = 0;
+    FaultLines faults;
     for (int32_t r = kFirstRecord; r < block.size(); r += stride) {
         const std::optional<uint8_t> code = block.u8(r + codeInRecord);
         const std::optional<uint8_t> errorType = block.u8(r + codeInRecord + kErrorTypeAfterCode);
@@ -68,11 +68,9 @@ void decodeRecords(const DumpReader& block, int32_t kind) {
             continue;
         char description[kDescriptionSize];
         describeMapped(mazda6newCodeMap, dtcGenericB, *code, kUndefinedTwoDigits, description);
-        printLog("\tError type (%02X) code %s", *errorType, description);
-        ++printed;
+        faults.print("\tError type (%02X) code %s", *errorType, description);
     }
-    if (printed == 0)
-        printLog(kNoDtc);
+    faults.printNoDtcIfNone();
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "InfoText.h"
 #include "PrintLog.h"
 #include "Product.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 #include <optional>
@@ -17,13 +17,15 @@ namespace {
 constexpr char kInfo[] = "Vehicles: Mitsubishi Outlander Sport/ASX 2007>\nIC: EEPROM "
                          "ST95640\nNot all error codes are completed!";
 
-constexpr int32_t kErrorTable = 0x9F4;
-constexpr int32_t kRecordSize = 12;
-constexpr int32_t kRecords = 20;
-constexpr int32_t kStatusInRecord = 3;
-constexpr int32_t kCodeInRecord = 5;
-constexpr uint8_t kSlotEmpty = 0x00;
-constexpr uint8_t kSlotErased = 0xFF;
+// Twenty 12-byte slots, used in any order: a status byte at 3, 0x00 when the slot is empty and
+// 0xFF when erased, and the code at 5.
+constexpr RecordTable kErrorRecords = RecordTable::from(0x9F4)
+                                          .stride(0xC)
+                                          .count(20)
+                                          .code(byteAt(0x5))
+                                          .skippingIf(byteAt(0x3), 0x00)
+                                          .skippingIf(byteAt(0x3), 0xFF);
+static_assert(kErrorRecords.fitsIn(mits221::kDumpSize));
 
 // Both areas may begin with up to this many NUL bytes before their data.
 constexpr int32_t kLeadingArea = 33;
@@ -104,19 +106,7 @@ void mits221::calcDTC(const uint8_t* data, int32_t size) {
         printLog("ECU VIN:\n\t%.*s", int(text.size()), text.data());
     }
 
-    printLog(kErrorCodesHeading);
-    int printed = 0;
-    for (int32_t j = 0; j < kRecords; ++j) {
-        const int32_t record = kErrorTable + kRecordSize * j;
-        const uint8_t status = dump.u8(record + kStatusInRecord).value_or(kSlotEmpty);
-        if (status == kSlotEmpty || status == kSlotErased)
-            continue;
-        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(0);
-        char description[kDescriptionSize];
-        describeFromRows(dtcMits221, code, kUndefined, description);
-        printLog("\tError code [%02X] = %s", unsigned(code), description);
-        ++printed;
-    }
-    if (printed == 0)
-        printLog(kNoDtc);
+    printFaultTable(dump, kErrorRecords, FaultLine::Coded, [](int32_t code, char* out) {
+        describeFromRows(dtcMits221, code, kUndefined, out);
+    });
 }

@@ -1,9 +1,7 @@
 // unista: the identifier and record-table routines shared by its subclasses.
 #include "Unista.h"
 
-#include "Dtc.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
 
 #include <optional>
 
@@ -27,26 +25,7 @@ void unista::printIdentifier(const DumpReader& dump, int32_t field, int length) 
     printLog("ECU identifier:\n\t%.*s", shown, text);
 }
 
-void unista::decodeRecords(const DumpReader& dump, int32_t records, int stride, unsigned count,
-                           int codePosition, bool oneByteCode, int emptyCode,
-                           bool stopAtEmpty) const {
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (unsigned j = 0; j < count; ++j) {
-        const int64_t at = int64_t(records) + int64_t(j) * stride + codePosition;
-        const std::optional<int> code =
-            oneByteCode ? std::optional<int>(dump.u8(at)) : std::optional<int>(dump.u16be(at));
-        // A table that runs off the dump has no further records.
-        if (!code)
-            break;
-        if (*code == emptyCode) {
-            if (stopAtEmpty)
-                break;
-            continue;
-        }
-        char description[kDescriptionSize];
-        describeCode(*code, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+void unista::decodeRecords(const DumpReader& dump, const RecordTable& table) const {
+    printFaultTable(dump, table, FaultLine::Numbered,
+                    [this](int32_t code, char* out) { describeCode(code, out); });
 }

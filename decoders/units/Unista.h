@@ -3,6 +3,7 @@
 
 #include "DumpReader.h"
 #include "Ecudtc.h"
+#include "RecordTable.h"
 
 #include <cstdint>
 
@@ -18,9 +19,7 @@ protected:
     /// so that the text always has the field's length.
     void printIdentifier(const DumpReader& dump, int32_t field, int length) const;
 
-    /// Prints "Error codes:" and one numbered line per record from `records` on (`count` records
-    /// `stride` bytes apart), the code being the byte or the big-endian word at `codePosition`.
-    /// A record holding `emptyCode` ends the scan when `stopAtEmpty` is set, else it is skipped.
-    void decodeRecords(const DumpReader& dump, int32_t records, int stride, unsigned count,
-                       int codePosition, bool oneByteCode, int emptyCode, bool stopAtEmpty) const;
+    /// Prints "Error codes:" and one numbered line per fault of `table`, each described by
+    /// describeCode, or "\tNo DTC".
+    void decodeRecords(const DumpReader& dump, const RecordTable& table) const;
 };

@@ -16,11 +16,10 @@ constexpr int kIdentifier1Length = 18;
 constexpr int32_t kIdentifier2 = 0x2970;
 constexpr int kIdentifier2Length = 11;
 
-constexpr int32_t kRecords = 0xE10;
-constexpr int kRecordStride = 12;
-constexpr unsigned kRecordCount = 25;
-constexpr int kCodeInRecord = 4;
-constexpr int kEmptyCode = 0xFFFF;
+// 25 records of 12 bytes with a big-endian code at 4; code 0xFFFF ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0xE10).stride(0xC).count(25).code(wordAt(0x4)).endingAt(0xFFFF);
+static_assert(kErrorRecords.fitsIn(volvo2011::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 8> volvo2011CodeMap = {{
     {0xE900, 0x1193},
@@ -52,6 +51,5 @@ void volvo2011::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
     printIdentifier(dump, kIdentifier1, kIdentifier1Length);
     printIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    decodeRecords(dump, kRecords, kRecordStride, kRecordCount, kCodeInRecord, false, kEmptyCode,
-                  true);
+    decodeRecords(dump, kErrorRecords);
 }
