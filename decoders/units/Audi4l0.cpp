@@ -15,10 +15,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Audi Q7 2006>\nIC: EEPROM ST95160\nCodes explanation may be not correct or absent!";
 
-constexpr int32_t kIdentifier1 = 0x395;
-constexpr int kIdentifier1Length = 44;
-constexpr int32_t kIdentifier2 = 0x3D3;
-constexpr int kIdentifier2Length = 22;
+constexpr DumpField kIdentifiers[] = {{0x395, 44}, {0x3D3, 22}};
 
 // 26 records of 6 bytes from the dump's first byte, led by a big-endian code; 0xFFFF ends them.
 constexpr RecordTable kErrorRecords =
@@ -39,18 +36,13 @@ static_assert(storedCodesUnique(audi4L0CodeMap));
 
 } // namespace
 
-int32_t audi4L0::getDumpSize() const {
-    return kDumpSize;
-}
-
 void audi4L0::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
 
 void audi4L0::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    printTextIdentifiers(dump, kIdentifiers);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
                     throughMap(audi4L0CodeMap, dtcVag, kUndefinedFourDigits));

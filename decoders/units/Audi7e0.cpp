@@ -14,10 +14,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Volkswagen Transporter 2010>\nIC: EEPROM ST95320\nNo codes info!";
 
-constexpr int32_t kIdentifier1 = 0x48;
-constexpr int kIdentifier1Length = 77;
-constexpr int32_t kIdentifier2 = 0xFB4;
-constexpr int kIdentifier2Length = 43;
+constexpr DumpField kIdentifiers[] = {{0x48, 77}, {0xFB4, 43}};
 
 // 24 records of 12 bytes with a big-endian code at 4; a first byte of 0xFF ends the table.
 constexpr RecordTable kErrorRecords =
@@ -31,18 +28,13 @@ constexpr std::array<DtcRecord, 1> dtcAudi7E0 = {{
 
 } // namespace
 
-int32_t audi7E0::getDumpSize() const {
-    return kDumpSize;
-}
-
 void audi7E0::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
 
 void audi7E0::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    printTextIdentifiers(dump, kIdentifiers);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered, [](int32_t code, char* out) {
         describeFromRows(dtcAudi7E0, code, kUndefinedFourDigits, out);

@@ -41,10 +41,6 @@ const DtcCatalogue dtcCc4(kDtcCc4Rows);
 
 } // namespace
 
-int32_t cc4::getDumpSize() const {
-    return kDumpSize;
-}
-
 void cc4::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }

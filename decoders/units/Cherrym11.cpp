@@ -16,17 +16,8 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Cherry M11 2008-2014\nIC: EEPROM AT25640\nNot all error codes are completed!";
 
-struct Field {
-    int32_t offset;
-    int32_t length;
-};
 // A NUL inside a field ends its text early.
-constexpr std::array<Field, 4> kIdentifierFields = {{
-    {0x80, 3},
-    {0x86, 9},
-    {0x91, 17},
-    {0xA5, 8},
-}};
+constexpr DumpField kIdentifiers[] = {{0x80, 3}, {0x86, 9}, {0x91, 17}, {0xA5, 8}};
 
 // Twenty 16-byte records, the code in the second byte; 0xFF in either of the first two bytes
 // marks an empty record, which ends the list.
@@ -40,10 +31,6 @@ static_assert(kErrorRecords.fitsIn(cherrym11::kDumpSize));
 
 } // namespace
 
-int32_t cherrym11::getDumpSize() const {
-    return kDumpSize;
-}
-
 void cherrym11::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -51,8 +38,7 @@ void cherrym11::getInfo(char* out) const {
 void cherrym11::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    for (const Field& field : kIdentifierFields)
-        printTextIdentifier(dump, field.offset, field.length);
+    printTextIdentifiers(dump, kIdentifiers);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
                     throughMap(hyundaiKiaByteCodeMap, dtcHyundaiKia, kUndefinedFourDigits));

@@ -54,10 +54,6 @@ void decodeBlock(const DumpReader& dump, int32_t recordArea) {
 
 } // namespace
 
-int32_t ecu2p400::getDumpSize() const {
-    return kDumpSize;
-}
-
 void ecu2p400::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }

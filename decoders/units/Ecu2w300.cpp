@@ -92,10 +92,6 @@ void decodeErrorBlock(const DumpReader& dump, int32_t block) {
 
 } // namespace
 
-int32_t ecu2w300::getDumpSize() const {
-    return kDumpSize;
-}
-
 void ecu2w300::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }

@@ -18,14 +18,9 @@ constexpr RecordTable kErrorRecords =
     RecordTable::from(0x110).stride(0x18).count(15).code(byteAt(0x0)).skipping(0xFF);
 static_assert(kErrorRecords.fitsIn(elantra13::kDumpSize));
 
-constexpr int32_t kIdentifier = 0x2200;
-constexpr int32_t kIdentifierLength = 14;
+constexpr DumpField kIdentifier = {0x2200, 14};
 
 } // namespace
-
-int32_t elantra13::getDumpSize() const {
-    return kDumpSize;
-}
 
 void elantra13::getInfo(char* out) const {
     copyInfoText(out, kInfo);
@@ -34,7 +29,7 @@ void elantra13::getInfo(char* out) const {
 void elantra13::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    printTextIdentifier(dump, kIdentifier, kIdentifierLength);
+    printTextIdentifier(dump, kIdentifier);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
                     throughMap(hyundaiKiaByteCodeMap, dtcHyundaiKia, kUndefinedTwoDigits));

@@ -14,8 +14,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Ford Focus 2005-2008\nIC: MCU HC912D60\nNot all error codes are completed!";
 
-constexpr int32_t kIdentifier = 0x27E;
-constexpr int kIdentifierLength = 8;
+constexpr DumpField kIdentifier = {0x27E, 8};
 
 // Eleven 10-byte records, the code in the fourth byte; code 0xFF ends the table.
 constexpr RecordTable kErrorRecords =
@@ -41,17 +40,13 @@ static_assert(storedCodesUnique(ford2m5tCodeMap));
 
 } // namespace
 
-int32_t ford2m5t::getDumpSize() const {
-    return kDumpSize;
-}
-
 void ford2m5t::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
 
 void ford2m5t::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier, kIdentifierLength);
+    printTextIdentifier(dump, kIdentifier);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
                     throughMap(ford2m5tCodeMap, dtcGenericB, kUndefinedFourDigits));

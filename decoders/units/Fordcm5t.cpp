@@ -12,9 +12,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Ford Focus 2012>\nIC: EEPROM ST95640\nNot all error codes are completed!";
 
-constexpr int32_t kIdentifier1 = 0x210;
-constexpr int32_t kIdentifier2 = 0x130;
-constexpr int kIdentifierLength = 17;
+constexpr DumpField kIdentifiers[] = {{0x210, 17}, {0x130, 17}};
 
 // Fifteen 12-byte records, each active when its first byte is 0x00, with a big-endian code at 4.
 // Inactive records may lie between active ones: every record is examined.
@@ -27,18 +25,13 @@ static_assert(kErrorRecords.fitsIn(fordCm5t::kDumpSize));
 
 } // namespace
 
-int32_t fordCm5t::getDumpSize() const {
-    return kDumpSize;
-}
-
 void fordCm5t::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
 
 void fordCm5t::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier1, kIdentifierLength);
-    printTextIdentifier(dump, kIdentifier2, kIdentifierLength);
+    printTextIdentifiers(dump, kIdentifiers);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered, [](int32_t code, char* out) {
         describeUndefined(code, kUndefinedFourDigits, out);

@@ -16,8 +16,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Haima-3\nIC: MCU MC68HC912B32\nSome errors codes are not decrypted yet.";
 
-constexpr int32_t kIdentifier = 0x000;
-constexpr int32_t kIdentifierSize = 19;
+constexpr DumpField kIdentifier = {0x000, 19};
 
 constexpr int32_t kErrorRecords = 0x230;
 constexpr int32_t kRecordSize = 10;
@@ -44,10 +43,6 @@ constexpr char kUndefined[] =
 
 } // namespace
 
-int32_t haima3::getDumpSize() const {
-    return kDumpSize;
-}
-
 void haima3::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -55,11 +50,7 @@ void haima3::getInfo(char* out) const {
 void haima3::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    char identifier[2 * kIdentifierSize + 1] = "";
-    const std::string_view raw = dump.bytes(kIdentifier, kIdentifierSize);
-    for (size_t i = 0; i < raw.size(); ++i)
-        std::snprintf(identifier + 2 * i, 3, "%02X", unsigned(uint8_t(raw[i])));
-    printLog("ECU identifier:\n\t%s", identifier);
+    printHexIdentifier(dump, kIdentifier);
 
     printLog(kErrorCodesHeading);
     FaultLines faults;

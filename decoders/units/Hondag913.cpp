@@ -23,8 +23,7 @@ static_assert(kErrorRecords.fitsIn(ecuG913::kDumpSize));
 // Neither text has a length of its own: the first runs on into the second when it lacks a NUL.
 constexpr int32_t kIdentifierText1 = 0x320;
 constexpr int32_t kIdentifierText2 = 0x330;
-constexpr int32_t kRawIdentifier = 0x370;
-constexpr int32_t kRawIdentifierSize = 16;
+constexpr DumpField kRawIdentifier = {0x370, 16};
 constexpr int32_t kCrashFlag = 0x380;
 
 constexpr std::array<CodeMapEntry, 6> ecuG913CodeMap = {{
@@ -55,10 +54,6 @@ const DtcCatalogue dtcEcuG913(kDtcEcuG913);
 
 } // namespace
 
-int32_t ecuG913::getDumpSize() const {
-    return kDumpSize;
-}
-
 void ecuG913::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -66,11 +61,7 @@ void ecuG913::getInfo(char* out) const {
 void ecuG913::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    char rawIdentifier[2 * kRawIdentifierSize + 1] = "";
-    const std::string_view raw = dump.bytes(kRawIdentifier, kRawIdentifierSize);
-    for (size_t i = 0; i < raw.size(); ++i)
-        std::snprintf(rawIdentifier + 2 * i, 3, "%02X", unsigned(uint8_t(raw[i])));
-    printLog("ECU identifier:\n\t%s", rawIdentifier);
+    printHexIdentifier(dump, kRawIdentifier);
 
     const std::string_view text1 = dump.text(kIdentifierText1, dump.size());
     const std::string_view text2 = dump.text(kIdentifierText2, dump.size());

@@ -191,10 +191,6 @@ std::vector<Block> scanBlocks(const DumpReader& dump) {
 
 } // namespace
 
-int32_t hondaSPC::getDumpSize() const {
-    return kDumpSize;
-}
-
 void hondaSPC::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }

@@ -15,8 +15,7 @@ constexpr char kInfo[] =
     "Vehicles: Hyunadi Accent/Solaris 2012>\nIC: EEPROM ST95320\nNot all error codes are "
     "completed!";
 
-constexpr int32_t kIdentifier = 0x20;
-constexpr int32_t kIdentifierLength = 20;
+constexpr DumpField kIdentifier = {0x20, 20};
 
 // Up to eighteen 8-byte records, the code in the fourth byte; code 0x00 ends the list.
 constexpr RecordTable kErrorRecords =
@@ -39,10 +38,6 @@ static_assert(storedCodesUnique(hSolarisCodeMap));
 
 } // namespace
 
-int32_t hSolaris::getDumpSize() const {
-    return kDumpSize;
-}
-
 void hSolaris::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -50,8 +45,7 @@ void hSolaris::getInfo(char* out) const {
 void hSolaris::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    const std::string_view identifier = dump.text(kIdentifier, kIdentifierLength);
-    printLog("ECU identifier :\n\t%.*s", int(identifier.size()), identifier.data());
+    printTextIdentifier(dump, kIdentifier, "ECU identifier :");
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
                     throughMap(hSolarisCodeMap, dtcHyundaiKia, kUndefinedTwoDigits));

@@ -81,10 +81,6 @@ static_assert(storedCodesUnique(hyundaiGenCodeMap));
 
 } // namespace
 
-int32_t hyundaiGen::getDumpSize() const {
-    return dumpSizeOf(variant);
-}
-
 void hyundaiGen::getInfo(char* out) const {
     switch (variantOf(variant).info) {
     case Info::GenesisMohave:

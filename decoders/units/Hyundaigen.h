@@ -19,7 +19,7 @@ public:
                                                                     : kDumpSizes[0];
     }
 
-    int32_t getDumpSize() const override;
+    int32_t getDumpSize() const override { return dumpSizeOf(variant); }
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override;
 

@@ -28,8 +28,7 @@ constexpr RecordTable kErrorRecords = RecordTable::from(0x00)
                                           .skippingIf(byteAt(0x0), 0xFF);
 static_assert(kErrorRecords.fitsIn(hyundaiGetz::kDumpSize));
 
-constexpr int32_t kIdentifier = 0xC8;
-constexpr int32_t kIdentifierLength = 19;
+constexpr DumpField kIdentifier = {0xC8, 19};
 
 constexpr char kUndefinedReport[] =
     "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
@@ -58,10 +57,6 @@ constexpr DtcCatalogue dtcHyundaiGetz(kDtcHyundaiGetzRows);
 
 } // namespace
 
-int32_t hyundaiGetz::getDumpSize() const {
-    return kDumpSize;
-}
-
 void hyundaiGetz::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -69,11 +64,7 @@ void hyundaiGetz::getInfo(char* out) const {
 void hyundaiGetz::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    char identifier[2 * kIdentifierLength + 1] = {};
-    for (int32_t i = 0; i < kIdentifierLength; ++i)
-        std::snprintf(identifier + 2 * i, 3, "%02X",
-                      unsigned(dump.u8(kIdentifier + i).value_or(0)));
-    printLog("ECU identifier:\n\t%s", identifier);
+    printHexIdentifier(dump, kIdentifier);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Coded, [](int32_t code, char* out) {
         describeFromRows(dtcHyundaiGetz, code, kUndefinedReport, out);

@@ -11,12 +11,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Jeep/Dodge/Chrysler 2010>\nIC: EEPROM ST95256\nNo codes info yet!";
 
-constexpr int32_t kIdentifier1 = 0x40;
-constexpr int kIdentifier1Length = 14;
-constexpr int32_t kIdentifier2 = 0xD0;
-constexpr int kIdentifier2Length = 10;
-constexpr int32_t kIdentifier3 = 0x50;
-constexpr int kIdentifier3Length = 17;
+constexpr DumpField kIdentifiers[] = {{0x40, 14}, {0xD0, 10}, {0x50, 17}};
 
 // 25 records of 16 bytes, the code in the second byte; code 0xFF ends the table.
 constexpr RecordTable kErrorRecords =
@@ -76,10 +71,6 @@ const DtcCatalogue dtcJeep95256(kJeep95256Rows);
 
 } // namespace
 
-int32_t jeep95256::getDumpSize() const {
-    return kDumpSize;
-}
-
 void jeep95256::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -90,8 +81,6 @@ void jeep95256::describeCode(int code, char* out) const {
 
 void jeep95256::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    printIdentifier(dump, kIdentifier3, kIdentifier3Length);
+    printIdentifiers(dump, kIdentifiers);
     decodeRecords(dump, kErrorRecords);
 }

@@ -20,14 +20,9 @@ static_assert(kErrorRecords.fitsIn(kia1H000::kDumpSize));
 // no catalogue row matches.
 constexpr int32_t kCodeOffset = 0x8000;
 
-constexpr int32_t kIdentifier = 0x400;
-constexpr int32_t kIdentifierLength = 59;
+constexpr DumpField kIdentifier = {0x400, 59};
 
 } // namespace
-
-int32_t kia1H000::getDumpSize() const {
-    return kDumpSize;
-}
 
 void kia1H000::getInfo(char* out) const {
     copyInfoText(out, kInfo);
@@ -36,8 +31,7 @@ void kia1H000::getInfo(char* out) const {
 void kia1H000::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    const std::string_view identifier = dump.text(kIdentifier, kIdentifierLength);
-    printLog("ECU identifier2:\n\t%.*s", int(identifier.size()), identifier.data());
+    printTextIdentifier(dump, kIdentifier, "ECU identifier2:");
 
     printFaultTable(dump, kErrorRecords, FaultLine::Coded, [](int32_t stored, char* out) {
         lookupDTC(dtcHyundaiKia, stored - kCodeOffset, out);

@@ -13,8 +13,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Kia Sorento 2007\nIC: EEPROM ST95160\nNot all error codes are completed!";
 
-constexpr int32_t kIdentifier = 0xF7;
-constexpr int32_t kIdentifierLength = 8;
+constexpr DumpField kIdentifier = {0xF7, 8};
 
 // Ten 10-byte records; a record's first byte is its code, 0xFF when erased.
 constexpr RecordTable kErrorRecords =
@@ -42,10 +41,6 @@ static_assert(storedCodesUnique(kiaSorentoCodeMap));
 
 } // namespace
 
-int32_t kiaSorento::getDumpSize() const {
-    return kDumpSize;
-}
-
 void kiaSorento::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -53,7 +48,7 @@ void kiaSorento::getInfo(char* out) const {
 void kiaSorento::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    printTextIdentifier(dump, kIdentifier, kIdentifierLength);
+    printTextIdentifier(dump, kIdentifier);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
                     throughMap(kiaSorentoCodeMap, dtcHyundaiKia, kUndefinedTwoDigits));

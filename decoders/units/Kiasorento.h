@@ -7,7 +7,7 @@ class kiaSorento : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x800;
 
-    int32_t getDumpSize() const override;
+    int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override;
 };

@@ -12,10 +12,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Landrover Rangerover 2007>\nIC: EEPROM ST95320\nNo codes info yet!";
 
-constexpr int32_t kIdentifier1 = 0x4CA;
-constexpr int kIdentifier1Length = 60;
-constexpr int32_t kIdentifier2 = 0x19;
-constexpr int kIdentifier2Length = 17;
+constexpr DumpField kIdentifiers[] = {{0x4CA, 60}, {0x19, 17}};
 
 // 25 records of 12 bytes with a big-endian code at 4; code 0xFFFF ends the table.
 constexpr RecordTable kErrorRecords =
@@ -30,10 +27,6 @@ static_assert(storedCodesUnique(landrover169CodeMap));
 
 } // namespace
 
-int32_t landrover169::getDumpSize() const {
-    return kDumpSize;
-}
-
 void landrover169::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -44,7 +37,6 @@ void landrover169::describeCode(int code, char* out) const {
 
 void landrover169::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    printIdentifiers(dump, kIdentifiers);
     decodeRecords(dump, kErrorRecords);
 }

@@ -75,10 +75,6 @@ void decodeRecords(const DumpReader& block, int32_t kind) {
 
 } // namespace
 
-int32_t Mazda6new::getDumpSize() const {
-    return kDumpSize;
-}
-
 void Mazda6new::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }

@@ -83,10 +83,6 @@ std::optional<int32_t> firstData(const DumpReader& dump, int32_t area) {
 
 } // namespace
 
-int32_t mits221::getDumpSize() const {
-    return kDumpSize;
-}
-
 void mits221::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }

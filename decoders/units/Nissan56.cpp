@@ -66,10 +66,6 @@ std::optional<int32_t> findMarkerEnd(const DumpReader& dump) {
 
 } // namespace
 
-int32_t nissan56::getDumpSize() const {
-    return kDumpSize;
-}
-
 void nissan56::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }

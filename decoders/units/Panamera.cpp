@@ -17,12 +17,7 @@ namespace {
 constexpr char kInfo[] =
     "Vehicles: Porsche Panamera 2013>\nIC: EEPROM ST95640\nNo codes are decrypted yet!";
 
-constexpr int32_t kIdentifier1 = 0x100;
-constexpr int kIdentifier1Length = 9;
-constexpr int32_t kIdentifier2 = 0x10E;
-constexpr int kIdentifier2Length = 67;
-constexpr int32_t kIdentifier3 = 0x209;
-constexpr int kIdentifier3Length = 21;
+constexpr DumpField kIdentifiers[] = {{0x100, 9}, {0x10E, 67}, {0x209, 21}};
 
 // 27 records of 32 bytes, free ones (fault 0xFF) anywhere among them: the fault, then its state.
 constexpr RecordTable kErrorRecords =
@@ -58,19 +53,13 @@ void describeRecord(uint8_t fault, uint8_t state, char* out) {
 
 } // namespace
 
-int32_t panamera::getDumpSize() const {
-    return kDumpSize;
-}
-
 void panamera::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
 
 void panamera::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    printTextIdentifier(dump, kIdentifier3, kIdentifier3Length);
+    printTextIdentifiers(dump, kIdentifiers);
 
     printLog(kErrorCodesHeading);
     FaultLines faults;

@@ -3,6 +3,22 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
+
+void printTextIdentifier(const DumpReader& dump, DumpField field, const char* label) {
+    const std::string_view text = dump.text(field.at, field.length);
+    printLog("%s\n\t%.*s", label, int(text.size()), text.data());
+}
+
+void printHexIdentifier(const DumpReader& dump, DumpField field) {
+    std::string hex;
+    char pair[3];
+    for (const char byte : dump.bytes(field.at, field.length)) {
+        std::snprintf(pair, sizeof pair, "%02X", unsigned(uint8_t(byte)));
+        hex += pair;
+    }
+    printLog("ECU identifier:\n\t%s", hex.c_str());
+}
 
 void FaultLines::numbered(const char* description) {
     print("\tError code %d) = %s", next(), description);

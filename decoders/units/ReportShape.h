@@ -8,12 +8,26 @@
 constexpr char kErrorCodesHeading[] = "Error codes:";
 constexpr char kNoDtc[] = "\tNo DTC";
 
-/// Prints "ECU identifier:" and the text field of `length` bytes at `field` as stored: the text
-/// ends at its first NUL, after `length` bytes or at the dump's end.
-inline void printTextIdentifier(const DumpReader& dump, int64_t field, int64_t length) {
-    const std::string_view text = dump.text(field, length);
-    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
+/// A field of the dump: where it starts and how many bytes it takes at most.
+struct DumpField {
+    int32_t at;
+    int32_t length;
+};
+
+/// Prints `label` and, on the next line after a tab, the text in `field` as stored: it ends at
+/// its first NUL, at the field's end or at the dump's end.
+void printTextIdentifier(const DumpReader& dump, DumpField field,
+                         const char* label = "ECU identifier:");
+
+/// printTextIdentifier for each field in turn.
+template <size_t N>
+void printTextIdentifiers(const DumpReader& dump, const DumpField (&fields)[N]) {
+    for (const DumpField& field : fields)
+        printTextIdentifier(dump, field);
 }
+
+/// Prints "ECU identifier:" and, after a tab, the bytes in `field` as upper-case hex pairs.
+void printHexIdentifier(const DumpReader& dump, DumpField field);
 
 /// The fault lines of one list: prints and counts them, and ends the list with "\tNo DTC" when
 /// it counted none.

@@ -88,10 +88,6 @@ void describe(int32_t code, char* out) {
 
 } // namespace
 
-int32_t toyota66::getDumpSize() const {
-    return dumpSizeOf(variant);
-}
-
 void toyota66::getInfo(char* out) const {
     if (variant == kVariantLr66)
         copyInfoText(out, kInfoLr66);

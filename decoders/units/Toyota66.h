@@ -14,7 +14,7 @@ public:
         return variant == kVariantLr66 ? 0x200 : 0x100;
     }
 
-    int32_t getDumpSize() const override;
+    int32_t getDumpSize() const override { return dumpSizeOf(variant); }
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override;
 

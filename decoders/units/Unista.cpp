@@ -12,12 +12,13 @@ constexpr int kIdentifierBufferSize = 1024;
 
 } // namespace
 
-void unista::printIdentifier(const DumpReader& dump, int32_t field, int length) const {
+void unista::printIdentifier(const DumpReader& dump, DumpField field) const {
     char text[kIdentifierBufferSize];
     int shown = 0;
-    const int limit = length < kIdentifierBufferSize - 1 ? length : kIdentifierBufferSize - 1;
+    const int limit =
+        field.length < kIdentifierBufferSize - 1 ? field.length : kIdentifierBufferSize - 1;
     for (; shown < limit; ++shown) {
-        const std::optional<uint8_t> byte = dump.u8(int64_t(field) + shown);
+        const std::optional<uint8_t> byte = dump.u8(int64_t(field.at) + shown);
         if (!byte)
             break;
         text[shown] = *byte == 0x00 ? ' ' : char(*byte);

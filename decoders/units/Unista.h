@@ -15,11 +15,18 @@ public:
     virtual void describeCode(int code, char* out) const = 0;
 
 protected:
-    /// Prints the `length` bytes at `field` as "ECU identifier:\n\t%s", NUL bytes shown as blanks
-    /// so that the text always has the field's length.
-    void printIdentifier(const DumpReader& dump, int32_t field, int length) const;
+    /// Prints the bytes of each field as "ECU identifier:\n\t%s", NUL bytes shown as blanks so
+    /// that the text always has the field's length.
+    template <size_t N>
+    void printIdentifiers(const DumpReader& dump, const DumpField (&fields)[N]) const {
+        for (const DumpField& field : fields)
+            printIdentifier(dump, field);
+    }
 
     /// Prints "Error codes:" and one numbered line per fault of `table`, each described by
     /// describeCode, or "\tNo DTC".
     void decodeRecords(const DumpReader& dump, const RecordTable& table) const;
+
+private:
+    void printIdentifier(const DumpReader& dump, DumpField field) const;
 };

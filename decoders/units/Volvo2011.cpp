@@ -11,10 +11,7 @@ namespace {
 
 constexpr char kInfo[] = "Vehicles: Volvo S60/S80 2011>\nIC: EEPROM ST95128\nNo codes info yet!";
 
-constexpr int32_t kIdentifier1 = 0xC60;
-constexpr int kIdentifier1Length = 18;
-constexpr int32_t kIdentifier2 = 0x2970;
-constexpr int kIdentifier2Length = 11;
+constexpr DumpField kIdentifiers[] = {{0xC60, 18}, {0x2970, 11}};
 
 // 25 records of 12 bytes with a big-endian code at 4; code 0xFFFF ends the table.
 constexpr RecordTable kErrorRecords =
@@ -35,10 +32,6 @@ static_assert(storedCodesUnique(volvo2011CodeMap));
 
 } // namespace
 
-int32_t volvo2011::getDumpSize() const {
-    return kDumpSize;
-}
-
 void volvo2011::getInfo(char* out) const {
     copyInfoText(out, kInfo);
 }
@@ -49,7 +42,6 @@ void volvo2011::describeCode(int code, char* out) const {
 
 void volvo2011::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    printIdentifiers(dump, kIdentifiers);
     decodeRecords(dump, kErrorRecords);
 }
