@@ -22,8 +22,9 @@ struct SampleDump {
     std::vector<std::string> report;
 };
 
-/// One sample with stored faults per type id, 1 to 30, in id order.
+/// The samples with stored faults that the units declare (one per type id), in id order.
 std::vector<SampleDump> sampleDumps();
 
-/// One erased sample per type id, 1 to 30, in id order, under the same leaves as sampleDumps().
+/// The erased samples that the units declare (one per type id), in id order, under the same
+/// leaves as sampleDumps().
 std::vector<SampleDump> erasedSampleDumps();
