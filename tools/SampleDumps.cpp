@@ -4,6 +4,7 @@
 #include "UnitFixtures.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace {
 
@@ -24,4 +25,30 @@ std::vector<SampleDump> sampleDumps() {
 
 std::vector<SampleDump> erasedSampleDumps() {
     return byTypeId(&UnitFixtures::erasedSamples);
+}
+
+std::string readmeRow(const SampleDump& sample) {
+    return "| `" + sample.fileName + "` | " + std::to_string(sample.typeId) + " | " + sample.make +
+           ": " + sample.partNumber + " | " + sample.contents + " |";
+}
+
+std::string withSampleTables(const std::string& readme) {
+    const std::vector<SampleDump> tables[] = {sampleDumps(), erasedSampleDumps()};
+    std::istringstream lines(readme);
+    std::string out;
+    std::string line;
+    size_t table = 0;
+    bool inTable = false;
+    while (std::getline(lines, line)) {
+        const bool isRow = line.rfind("| `", 0) == 0;
+        if (isRow && !inTable && table < 2) {
+            for (const SampleDump& sample : tables[table])
+                out += readmeRow(sample) + "\n";
+            ++table;
+        }
+        inTable = isRow;
+        if (!isRow)
+            out += line + "\n";
+    }
+    return table == 2 ? out : readme;
 }
