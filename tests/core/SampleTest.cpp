@@ -71,7 +71,7 @@ TEST(SampleTest, ReadmeListsEverySample) {
     std::ifstream file(std::string(FAULTWISE_SAMPLES_DIR) + "/README.md", std::ios::binary);
     const std::string readme((std::istreambuf_iterator<char>(file)),
                              std::istreambuf_iterator<char>());
-    EXPECT_EQ(withSampleTables(readme), readme)
+    EXPECT_TRUE(withSampleTables(readme) == readme)
         << "samples/README.md is stale: rebuild it with cmake --build build --target samples";
 }
 
