@@ -5,7 +5,6 @@
 #include "DumpReader.h"
 #include "InfoText.h"
 #include "PrintLog.h"
-#include "Product.h"
 #include "ReportShape.h"
 
 #include <array>
@@ -38,9 +37,6 @@ constexpr std::array<DtcRecord, 7> dtcHaima3 = {{
 }};
 static_assert(codesUnique(dtcHaima3));
 
-constexpr char kUndefined[] =
-    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
-
 } // namespace
 
 void haima3::getInfo(char* out) const {
@@ -66,7 +62,7 @@ void haima3::calcDTC(const uint8_t* data, int32_t size) {
             continue;
         }
         char description[kDescriptionSize];
-        describeFromRows(dtcHaima3, code, kUndefined, description);
+        describeFromRows(dtcHaima3, code, kUndefinedPleaseReport, description);
         // Decimal here on purpose; the undefined-code text shows the same code in hexadecimal.
         faults.print("\tError code [%02d] = %s", int(code), description);
     }

@@ -6,7 +6,6 @@
 #include "DumpReader.h"
 #include "InfoText.h"
 #include "PrintLog.h"
-#include "Product.h"
 #include "RecordTable.h"
 
 #include <array>
@@ -29,11 +28,6 @@ constexpr RecordTable kErrorRecords = RecordTable::from(0x00)
 static_assert(kErrorRecords.fitsIn(hyundaiGetz::kDumpSize));
 
 constexpr DumpField kIdentifier = {0xC8, 19};
-
-constexpr char kUndefinedReport[] =
-    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
-// The one-byte code fills "%02X" with two digits, so the text is no longer than the format.
-static_assert(sizeof(kUndefinedReport) <= kDescriptionSize, "undefined text too long");
 
 constexpr std::array<DtcRecord, 15> kDtcHyundaiGetzRows = {{
     {0x0C, "B1650 - Crash Recorded"},
@@ -67,6 +61,6 @@ void hyundaiGetz::calcDTC(const uint8_t* data, int32_t size) {
     printHexIdentifier(dump, kIdentifier);
 
     printFaultTable(dump, kErrorRecords, FaultLine::Coded, [](int32_t code, char* out) {
-        describeFromRows(dtcHyundaiGetz, code, kUndefinedReport, out);
+        describeFromRows(dtcHyundaiGetz, code, kUndefinedPleaseReport, out);
     });
 }

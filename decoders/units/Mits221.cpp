@@ -6,7 +6,6 @@
 #include "DumpReader.h"
 #include "InfoText.h"
 #include "PrintLog.h"
-#include "Product.h"
 #include "RecordTable.h"
 
 #include <array>
@@ -70,9 +69,6 @@ constexpr std::array<DtcRecord, 30> dtcMits221 = {{
 }};
 static_assert(codesUnique(dtcMits221));
 
-constexpr char kUndefined[] =
-    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
-
 // Offset of the first non-zero byte of the area at `area`, or none when it is all NUL.
 std::optional<int32_t> firstData(const DumpReader& dump, int32_t area) {
     for (int32_t i = area; i < area + kLeadingArea; ++i)
@@ -103,6 +99,6 @@ void mits221::calcDTC(const uint8_t* data, int32_t size) {
     }
 
     printFaultTable(dump, kErrorRecords, FaultLine::Coded, [](int32_t code, char* out) {
-        describeFromRows(dtcMits221, code, kUndefined, out);
+        describeFromRows(dtcMits221, code, kUndefinedPleaseReport, out);
     });
 }

@@ -2,11 +2,19 @@
 // "\tNo DTC" when there was none.
 #pragma once
 
+#include "Dtc.h"
 #include "DumpReader.h"
 #include "PrintLog.h"
+#include "Product.h"
 
 constexpr char kErrorCodesHeading[] = "Error codes:";
 constexpr char kNoDtc[] = "\tNo DTC";
+
+/// The text of a one-byte code that a unit's own catalogue lacks, asking for it to be reported.
+constexpr char kUndefinedPleaseReport[] =
+    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
+// The code fills "%02X" with two digits, so the text is no longer than the format.
+static_assert(sizeof(kUndefinedPleaseReport) <= kDescriptionSize, "undefined text too long");
 
 /// A field of the dump: where it starts and how many bytes it takes at most.
 struct DumpField {
