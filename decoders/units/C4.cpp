@@ -31,13 +31,11 @@ constexpr std::array<CodeMapEntry, 1> cc4CodeMap = {{
 
 // The maker's four-digit codes. Only the rows whose texts are known are listed; the map reaches
 // none of them.
-constexpr std::array kDtcCc4Rows = {
+constexpr std::array dtcCc4 = {
     DtcRecord{0x7150, "7150 Vehicle speed data fault : Not characterised"},
     DtcRecord{0xF6E0, "F6E0 Rear impact detection fault : Not characterised"},
 };
-static_assert(codesAscend(kDtcCc4Rows));
-
-const DtcCatalogue dtcCc4(kDtcCc4Rows);
+static_assert(codesAscend(dtcCc4));
 
 } // namespace
 

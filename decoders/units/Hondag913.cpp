@@ -38,7 +38,7 @@ static_assert(storedCodesUnique(ecuG913CodeMap));
 
 // High byte = circuit, low byte = failure kind. Only rows the map reaches, and the first and
 // last row, are held: no other row can be reported.
-constexpr std::array<DtcRecord, 8> kDtcEcuG913 = {{
+constexpr std::array<DtcRecord, 8> dtcEcuG913 = {{
     {0xA101, "Faulty 12 volt power or VSS supply or 12 volt power or VSS feed (VA Line)"},
     {0x1101, "open circuited Or high Resistance In Driver Air Bag First Module"},
     {0x1201, "open circuited Or high Resistance In Passenger Air Bag First Module"},
@@ -48,9 +48,7 @@ constexpr std::array<DtcRecord, 8> kDtcEcuG913 = {{
     {0x3401, "open circuited Or high Resistance In Passenger Roof Panel Air Bag Module"},
     {0x9202, "short circuited In Passenger Air Bag Cutoff Indicator"},
 }};
-static_assert(codesUnique(kDtcEcuG913));
-
-const DtcCatalogue dtcEcuG913(kDtcEcuG913);
+static_assert(codesUnique(dtcEcuG913));
 
 } // namespace
 

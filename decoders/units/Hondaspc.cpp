@@ -62,7 +62,7 @@ static_assert(storedCodesUnique(hondaSPCCodeMap), "each stored code maps once");
 // the comments mark the unit's other codes, whose texts are not known and which the code map
 // does not reach.
 // clang-format off
-constexpr std::array<DtcRecord, 17> dtcHondaSPCRows = {{
+constexpr std::array<DtcRecord, 17> dtcHondaSPC = {{
     {0x273, "B0001-11: Short to Ground in the Driver" CP1252_RSQUO "s Airbag 1st Inflator"},
     // B0001-12
     {0x275, "B0001-13: Open or Increased Resistance in the Driver" CP1252_RSQUO "s Airbag 1st Inflator"},
@@ -123,8 +123,8 @@ constexpr bool keysMatchLabels(const std::array<DtcRecord, N>& rows) {
             return false;
     return rows[N - 1].code == 0;
 }
-static_assert(keysMatchLabels(dtcHondaSPCRows), "row keys follow their labels; a 0 row closes");
-static_assert(codesUnique(dtcHondaSPCRows), "row keys are unique");
+static_assert(keysMatchLabels(dtcHondaSPC), "row keys follow their labels; a 0 row closes");
+static_assert(codesUnique(dtcHondaSPC), "row keys are unique");
 
 template <size_t N, size_t M>
 constexpr bool mapReachesRows(const std::array<CodeMapEntry, N>& map,
@@ -138,9 +138,7 @@ constexpr bool mapReachesRows(const std::array<CodeMapEntry, N>& map,
     }
     return true;
 }
-static_assert(mapReachesRows(hondaSPCCodeMap, dtcHondaSPCRows), "every mapped key has a row");
-
-const DtcCatalogue dtcHondaSPC(dtcHondaSPCRows);
+static_assert(mapReachesRows(hondaSPCCodeMap, dtcHondaSPC), "every mapped key has a row");
 
 void printErrorRecords(const DumpReader& dump, int32_t start) {
     FaultLines faults;

@@ -29,7 +29,7 @@ static_assert(kErrorRecords.fitsIn(hyundaiGetz::kDumpSize));
 
 constexpr DumpField kIdentifier = {0xC8, 19};
 
-constexpr std::array<DtcRecord, 15> kDtcHyundaiGetzRows = {{
+constexpr std::array<DtcRecord, 15> dtcHyundaiGetz = {{
     {0x0C, "B1650 - Crash Recorded"},
     {0x0D, "B1651 - Crash Recorded"},
     {0x0E, "B1652 - Crash Recorded"},
@@ -46,8 +46,7 @@ constexpr std::array<DtcRecord, 15> kDtcHyundaiGetzRows = {{
     {0x76, "B1102 - Low Voltage"},
     {0x7A, "B2600 - SRSCM Installation"},
 }};
-static_assert(codesUnique(kDtcHyundaiGetzRows));
-constexpr DtcCatalogue dtcHyundaiGetz(kDtcHyundaiGetzRows);
+static_assert(codesUnique(dtcHyundaiGetz));
 
 } // namespace
 

@@ -42,7 +42,7 @@ static_assert(storedCodesUnique(jeep95256CodeMap));
 // Body codes by their hex part, then network codes by their numeric part. Only the rows whose
 // texts are known are listed; the map reaches no other row.
 constexpr size_t kBodyRows = 11;
-constexpr std::array kJeep95256Rows = {
+constexpr std::array dtcJeep95256 = {
     DtcRecord{0x1B00, "B1B00-DRIVER AIRBAG SQUIB 1 CIRCUIT LOW"},
     DtcRecord{0x1B01, "B1B01-DRIVER AIRBAG SQUIB 1 CIRCUIT HIGH"},
     DtcRecord{0x1B05, "B1B05-DRIVER AIRBAG SQUIB 2 CIRCUIT HIGH"},
@@ -63,11 +63,9 @@ constexpr std::array kJeep95256Rows = {
     DtcRecord{0x0176, "U0176-LOST COMMUNICATION W/RIGHT SIDE SATELLITE ACCELERATION SENSOR 2"},
     DtcRecord{0x1415, "U1415-IMPLAUSIBLE/MISSING VEHICLE CONFIGURATION DATA"},
 };
-static_assert(codesAscend(kJeep95256Rows, 0, kBodyRows));
-static_assert(codesAscend(kJeep95256Rows, kBodyRows));
-static_assert(codesUnique(kJeep95256Rows));
-
-const DtcCatalogue dtcJeep95256(kJeep95256Rows);
+static_assert(codesAscend(dtcJeep95256, 0, kBodyRows));
+static_assert(codesAscend(dtcJeep95256, kBodyRows));
+static_assert(codesUnique(dtcJeep95256));
 
 } // namespace
 

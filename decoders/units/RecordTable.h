@@ -149,7 +149,7 @@ void printFaultTable(const DumpReader& dump, const RecordTable& table, FaultLine
 template <size_t N>
 auto throughMap(const std::array<CodeMapEntry, N>& map, const DtcCatalogue& catalogue,
                 const char* undefinedFormat) {
-    return [&map, &catalogue, undefinedFormat](int32_t code, char* out) {
+    return [&map, catalogue, undefinedFormat](int32_t code, char* out) {
         describeMapped(map, catalogue, code, undefinedFormat, out);
     };
 }

@@ -35,7 +35,7 @@ constexpr std::array<CodeMapEntry, 20> toyota66CodeMap = {{
 static_assert(storedCodesUnique(toyota66CodeMap));
 
 // Only rows the map reaches, and the catalogue's last row, are held: no other row can be reported.
-constexpr std::array<DtcRecord, 21> kDtcToyota66 = {{
+constexpr std::array<DtcRecord, 21> dtcToyota66 = {{
     {0x1000, "B1000/31 Center Airbag Sensor Assembly Malfunction"},
     {0x1603, "B1603/83 Front Satellite Sensor Bus D Initialization Incomplete"},
     {0x1608, "B1608/84 Front Satellite Sensor Bus P Initialization Incomplete"},
@@ -58,7 +58,7 @@ constexpr std::array<DtcRecord, 21> kDtcToyota66 = {{
     {0x1906, "B1906/74 Open in Front Passenger Side Pretensioner Squib Circuit"},
     {0x1908, "B1908/74 Short to B+ in Front Passenger Side Front Pretensioner Squib Circuit"},
 }};
-static_assert(codesUnique(kDtcToyota66));
+static_assert(codesUnique(dtcToyota66));
 
 // Every text begins with its B-code and the slash before the blink code.
 template <size_t N>
@@ -73,9 +73,7 @@ constexpr bool textsStartWithBlinkCode(const std::array<DtcRecord, N>& rows) {
     }
     return true;
 }
-static_assert(textsStartWithBlinkCode(kDtcToyota66));
-
-const DtcCatalogue dtcToyota66(kDtcToyota66);
+static_assert(textsStartWithBlinkCode(dtcToyota66));
 
 void describe(int32_t code, char* out) {
     if (const std::optional<int32_t> mapped = mapCode(toyota66CodeMap, code)) {
