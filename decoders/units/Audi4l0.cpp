@@ -5,15 +5,11 @@
 #include "Catalogues.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "RecordTable.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Audi Q7 2006>\nIC: EEPROM ST95160\nCodes explanation may be not correct or absent!";
 
 constexpr DumpField kIdentifiers[] = {{0x395, 44}, {0x3D3, 22}};
 
@@ -35,10 +31,6 @@ constexpr std::array<CodeMapEntry, 8> audi4L0CodeMap = {{
 static_assert(storedCodesUnique(audi4L0CodeMap));
 
 } // namespace
-
-void audi4L0::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void audi4L0::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -4,15 +4,11 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "RecordTable.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Volkswagen Transporter 2010>\nIC: EEPROM ST95320\nNo codes info!";
 
 constexpr DumpField kIdentifiers[] = {{0x48, 77}, {0xFB4, 43}};
 
@@ -27,10 +23,6 @@ constexpr std::array<DtcRecord, 1> dtcAudi7E0 = {{
 }};
 
 } // namespace
-
-void audi7E0::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void audi7E0::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -4,15 +4,12 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "RecordTable.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] = "Vehicles: Citroen C4 2011>\nIC: EEPROM ST95640\nNo codes info yet!";
 
 constexpr int32_t kVin = 0x406;
 // The VIN's local buffer holds 1024 characters with the NUL: an erased EEPROM has no NUL to end
@@ -38,10 +35,6 @@ constexpr std::array dtcCc4 = {
 static_assert(codesAscend(dtcCc4));
 
 } // namespace
-
-void cc4::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void cc4::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -6,15 +6,11 @@
 #include "Dtc.h"
 #include "DumpReader.h"
 #include "Hyundaikiamap.h"
-#include "InfoText.h"
 #include "RecordTable.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Cherry M11 2008-2014\nIC: EEPROM AT25640\nNot all error codes are completed!";
 
 // A NUL inside a field ends its text early.
 constexpr DumpField kIdentifiers[] = {{0x80, 3}, {0x86, 9}, {0x91, 17}, {0xA5, 8}};
@@ -30,10 +26,6 @@ constexpr RecordTable kErrorRecords = RecordTable::from(0xF0)
 static_assert(kErrorRecords.fitsIn(cherrym11::kDumpSize));
 
 } // namespace
-
-void cherrym11::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void cherrym11::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

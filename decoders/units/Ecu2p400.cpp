@@ -4,15 +4,12 @@
 
 #include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] = "Vehicles: Kia-Hyundai 2007>\nIC: Freescale MAC7242VAF64\nFull flash used";
 
 constexpr int32_t kAreaA = 0x40000;
 constexpr int32_t kAreaB = 0x44000;
@@ -53,10 +50,6 @@ void decodeBlock(const DumpReader& dump, int32_t recordArea) {
 }
 
 } // namespace
-
-void ecu2p400::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void ecu2p400::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -4,7 +4,6 @@
 
 #include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
@@ -12,8 +11,6 @@
 #include <vector>
 
 namespace {
-
-constexpr char kInfo[] = "Vehicles: Kia-Hyundai 2012>\nIC: Infineon XC2361A\nFlash-03 used";
 
 constexpr int32_t kPageSize = 0x80;
 // A page starting with four zero bytes starts no block.
@@ -91,10 +88,6 @@ void decodeErrorBlock(const DumpReader& dump, int32_t block) {
 }
 
 } // namespace
-
-void ecu2w300::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void ecu2w300::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

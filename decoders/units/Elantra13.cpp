@@ -4,14 +4,9 @@
 #include "Catalogues.h"
 #include "DumpReader.h"
 #include "Hyundaikiamap.h"
-#include "InfoText.h"
 #include "RecordTable.h"
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Hyundai Elantra Coupe 2013>\nIC: EEPROM ST95128\nNot all error codes are "
-    "completed!";
 
 // Fifteen 24-byte records; a record's first byte is its code, 0xFF when erased.
 constexpr RecordTable kErrorRecords =
@@ -21,10 +16,6 @@ static_assert(kErrorRecords.fitsIn(elantra13::kDumpSize));
 constexpr DumpField kIdentifier = {0x2200, 14};
 
 } // namespace
-
-void elantra13::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void elantra13::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

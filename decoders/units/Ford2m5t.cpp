@@ -4,15 +4,11 @@
 #include "Catalogues.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "RecordTable.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Ford Focus 2005-2008\nIC: MCU HC912D60\nNot all error codes are completed!";
 
 constexpr DumpField kIdentifier = {0x27E, 8};
 
@@ -39,10 +35,6 @@ constexpr std::array<CodeMapEntry, 13> ford2m5tCodeMap = {{
 static_assert(storedCodesUnique(ford2m5tCodeMap));
 
 } // namespace
-
-void ford2m5t::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void ford2m5t::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -4,13 +4,9 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "RecordTable.h"
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Ford Focus 2012>\nIC: EEPROM ST95640\nNot all error codes are completed!";
 
 constexpr DumpField kIdentifiers[] = {{0x210, 17}, {0x130, 17}};
 
@@ -24,10 +20,6 @@ constexpr RecordTable kErrorRecords = RecordTable::from(0x1B14)
 static_assert(kErrorRecords.fitsIn(fordCm5t::kDumpSize));
 
 } // namespace
-
-void fordCm5t::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void fordCm5t::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

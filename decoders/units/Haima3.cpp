@@ -3,7 +3,6 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
@@ -11,9 +10,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Haima-3\nIC: MCU MC68HC912B32\nSome errors codes are not decrypted yet.";
 
 constexpr DumpField kIdentifier = {0x000, 19};
 
@@ -38,10 +34,6 @@ constexpr std::array<DtcRecord, 7> dtcHaima3 = {{
 static_assert(codesUnique(dtcHaima3));
 
 } // namespace
-
-void haima3::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void haima3::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -3,7 +3,6 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "RecordTable.h"
 
@@ -11,9 +10,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Honda Accord/Civic 2007>\nIC: EEPROM ST95640\nNot all error codes are completed!";
 
 // Sixteen 10-byte records led by a big-endian code; code 0x0000 ends the table.
 constexpr RecordTable kErrorRecords =
@@ -51,10 +47,6 @@ constexpr std::array<DtcRecord, 8> dtcEcuG913 = {{
 static_assert(codesUnique(dtcEcuG913));
 
 } // namespace
-
-void ecuG913::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void ecuG913::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -5,7 +5,6 @@
 #include "Cp1252Text.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
@@ -13,8 +12,6 @@
 #include <vector>
 
 namespace {
-
-constexpr char kInfo[] = "Vehicles: Honda Accord/CR-V 2013>\nMCU: SPC560P50L3\nNo codes info yet!";
 
 constexpr int32_t kCarId = 0xC1F0;
 constexpr int32_t kCarIdLength = 12;
@@ -188,10 +185,6 @@ std::vector<Block> scanBlocks(const DumpReader& dump) {
 }
 
 } // namespace
-
-void hondaSPC::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void hondaSPC::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

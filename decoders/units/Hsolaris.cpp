@@ -3,17 +3,12 @@
 
 #include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "RecordTable.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Hyunadi Accent/Solaris 2012>\nIC: EEPROM ST95320\nNot all error codes are "
-    "completed!";
 
 constexpr DumpField kIdentifier = {0x20, 20};
 
@@ -37,10 +32,6 @@ constexpr std::array<CodeMapEntry, 10> hSolarisCodeMap = {{
 static_assert(storedCodesUnique(hSolarisCodeMap));
 
 } // namespace
-
-void hSolaris::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void hSolaris::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -4,7 +4,6 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "RecordTable.h"
 
@@ -12,10 +11,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Hyundai Getz 2007>\nIC: EEPROM 25LC040 or 24LC040\nNot all error codes are "
-    "completed!";
 
 // Ten 5-byte records: a status byte, 0x00 when the record is empty and 0xFF when erased, then
 // the code. The status alone decides: a used record with code 0x00 or 0xFF is still reported.
@@ -49,10 +44,6 @@ constexpr std::array<DtcRecord, 15> dtcHyundaiGetz = {{
 static_assert(codesUnique(dtcHyundaiGetz));
 
 } // namespace
-
-void hyundaiGetz::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void hyundaiGetz::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -2,14 +2,10 @@
 #include "Jeep95256.h"
 
 #include "Dtc.h"
-#include "InfoText.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Jeep/Dodge/Chrysler 2010>\nIC: EEPROM ST95256\nNo codes info yet!";
 
 constexpr DumpField kIdentifiers[] = {{0x40, 14}, {0xD0, 10}, {0x50, 17}};
 
@@ -68,10 +64,6 @@ static_assert(codesAscend(dtcJeep95256, kBodyRows));
 static_assert(codesUnique(dtcJeep95256));
 
 } // namespace
-
-void jeep95256::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void jeep95256::describeCode(int code, char* out) const {
     describeMapped(jeep95256CodeMap, dtcJeep95256, code, kUndefinedFourDigits, out);

@@ -3,14 +3,10 @@
 
 #include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "RecordTable.h"
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Kia Ceed 2006>\nIC: EEPROM AT25640\nNot all error codes are completed!";
 
 // Up to twenty 12-byte records led by a big-endian code; code 0x0000 ends the list.
 constexpr RecordTable kErrorRecords =
@@ -23,10 +19,6 @@ constexpr int32_t kCodeOffset = 0x8000;
 constexpr DumpField kIdentifier = {0x400, 59};
 
 } // namespace
-
-void kia1H000::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void kia1H000::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -3,15 +3,11 @@
 
 #include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "RecordTable.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Kia Sorento 2007\nIC: EEPROM ST95160\nNot all error codes are completed!";
 
 constexpr DumpField kIdentifier = {0xF7, 8};
 
@@ -40,10 +36,6 @@ constexpr std::array<CodeMapEntry, 15> kiaSorentoCodeMap = {{
 static_assert(storedCodesUnique(kiaSorentoCodeMap));
 
 } // namespace
-
-void kiaSorento::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void kiaSorento::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -3,14 +3,10 @@
 
 #include "Catalogues.h"
 #include "Dtc.h"
-#include "InfoText.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Landrover Rangerover 2007>\nIC: EEPROM ST95320\nNo codes info yet!";
 
 constexpr DumpField kIdentifiers[] = {{0x4CA, 60}, {0x19, 17}};
 
@@ -26,10 +22,6 @@ constexpr std::array<CodeMapEntry, 2> landrover169CodeMap = {{
 static_assert(storedCodesUnique(landrover169CodeMap));
 
 } // namespace
-
-void landrover169::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void landrover169::describeCode(int code, char* out) const {
     describeMapped(landrover169CodeMap, dtcGenericB, code, kUndefinedFourDigits, out);

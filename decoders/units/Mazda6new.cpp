@@ -5,15 +5,12 @@
 #include "Catalogues.h"
 #include "DumpReader.h"
 #include "Flashpageindex.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] = "Vehicles: Mazda 6/CX-5 2011>\nIC: Infineon XC2361A\nFlash-03 used";
 
 constexpr uint32_t kIdentifierTag = 0x020101FF;
 // Within the payload; the text runs to its NUL or the page end, so 40 characters at most.
@@ -74,10 +71,6 @@ void decodeRecords(const DumpReader& block, int32_t kind) {
 }
 
 } // namespace
-
-void Mazda6new::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void Mazda6new::calcDTC(const uint8_t* data, int32_t size) {
     flashPageIndex index;

@@ -4,7 +4,6 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "RecordTable.h"
 
@@ -12,9 +11,6 @@
 #include <optional>
 
 namespace {
-
-constexpr char kInfo[] = "Vehicles: Mitsubishi Outlander Sport/ASX 2007>\nIC: EEPROM "
-                         "ST95640\nNot all error codes are completed!";
 
 // Twenty 12-byte slots, used in any order: a status byte at 3, 0x00 when the slot is empty and
 // 0xFF when erased, and the code at 5.
@@ -78,10 +74,6 @@ std::optional<int32_t> firstData(const DumpReader& dump, int32_t area) {
 }
 
 } // namespace
-
-void mits221::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void mits221::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -5,7 +5,6 @@
 #include "Catalogues.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "RecordTable.h"
 
@@ -13,9 +12,6 @@
 #include <optional>
 
 namespace {
-
-constexpr char kInfo[] =
-    "Vehicles: Porsche Panamera 2013>\nIC: EEPROM ST95640\nNo codes are decrypted yet!";
 
 constexpr DumpField kIdentifiers[] = {{0x100, 9}, {0x10E, 67}, {0x209, 21}};
 
@@ -52,10 +48,6 @@ void describeRecord(uint8_t fault, uint8_t state, char* out) {
 }
 
 } // namespace
-
-void panamera::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void panamera::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -3,13 +3,10 @@
 
 #include "Catalogues.h"
 #include "Dtc.h"
-#include "InfoText.h"
 
 #include <array>
 
 namespace {
-
-constexpr char kInfo[] = "Vehicles: Volvo S60/S80 2011>\nIC: EEPROM ST95128\nNo codes info yet!";
 
 constexpr DumpField kIdentifiers[] = {{0xC60, 18}, {0x2970, 11}};
 
@@ -31,10 +28,6 @@ constexpr std::array<CodeMapEntry, 8> volvo2011CodeMap = {{
 static_assert(storedCodesUnique(volvo2011CodeMap));
 
 } // namespace
-
-void volvo2011::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void volvo2011::describeCode(int code, char* out) const {
     describeMapped(volvo2011CodeMap, dtcGenericB, code, kUndefinedTwoDigits, out);
