@@ -7,8 +7,9 @@
 class audi7E0 : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x1000;
-    static constexpr char kInfo[] =
-        "Vehicles: Volkswagen Transporter 2010>\nIC: EEPROM ST95320\nNo codes info!";
+    static constexpr char kInfo[] = "Vehicles: Volkswagen Transporter 2010>\n"
+                                    "IC: EEPROM ST95320\n"
+                                    "No codes info!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

@@ -7,8 +7,9 @@
 class cc4 : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x2000;
-    static constexpr char kInfo[] =
-        "Vehicles: Citroen C4 2011>\nIC: EEPROM ST95640\nNo codes info yet!";
+    static constexpr char kInfo[] = "Vehicles: Citroen C4 2011>\n"
+                                    "IC: EEPROM ST95640\n"
+                                    "No codes info yet!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

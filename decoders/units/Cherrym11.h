@@ -7,8 +7,9 @@
 class cherrym11 : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x2000;
-    static constexpr char kInfo[] =
-        "Vehicles: Cherry M11 2008-2014\nIC: EEPROM AT25640\nNot all error codes are completed!";
+    static constexpr char kInfo[] = "Vehicles: Cherry M11 2008-2014\n"
+                                    "IC: EEPROM AT25640\n"
+                                    "Not all error codes are completed!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

@@ -7,8 +7,9 @@
 class ecu2p400 : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x50000;
-    static constexpr char kInfo[] =
-        "Vehicles: Kia-Hyundai 2007>\nIC: Freescale MAC7242VAF64\nFull flash used";
+    static constexpr char kInfo[] = "Vehicles: Kia-Hyundai 2007>\n"
+                                    "IC: Freescale MAC7242VAF64\n"
+                                    "Full flash used";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

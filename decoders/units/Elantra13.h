@@ -7,9 +7,9 @@
 class elantra13 : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x4000;
-    static constexpr char kInfo[] =
-        "Vehicles: Hyundai Elantra Coupe 2013>\nIC: EEPROM ST95128\nNot all error codes are "
-        "completed!";
+    static constexpr char kInfo[] = "Vehicles: Hyundai Elantra Coupe 2013>\n"
+                                    "IC: EEPROM ST95128\n"
+                                    "Not all error codes are completed!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

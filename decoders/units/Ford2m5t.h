@@ -7,8 +7,9 @@
 class ford2m5t : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x400;
-    static constexpr char kInfo[] =
-        "Vehicles: Ford Focus 2005-2008\nIC: MCU HC912D60\nNot all error codes are completed!";
+    static constexpr char kInfo[] = "Vehicles: Ford Focus 2005-2008\n"
+                                    "IC: MCU HC912D60\n"
+                                    "Not all error codes are completed!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

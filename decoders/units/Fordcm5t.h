@@ -7,8 +7,9 @@
 class fordCm5t : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x2000;
-    static constexpr char kInfo[] =
-        "Vehicles: Ford Focus 2012>\nIC: EEPROM ST95640\nNot all error codes are completed!";
+    static constexpr char kInfo[] = "Vehicles: Ford Focus 2012>\n"
+                                    "IC: EEPROM ST95640\n"
+                                    "Not all error codes are completed!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

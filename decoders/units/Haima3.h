@@ -7,8 +7,9 @@
 class haima3 : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x300;
-    static constexpr char kInfo[] =
-        "Vehicles: Haima-3\nIC: MCU MC68HC912B32\nSome errors codes are not decrypted yet.";
+    static constexpr char kInfo[] = "Vehicles: Haima-3\n"
+                                    "IC: MCU MC68HC912B32\n"
+                                    "Some errors codes are not decrypted yet.";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

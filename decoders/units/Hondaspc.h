@@ -8,8 +8,9 @@
 class hondaSPC : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x10000;
-    static constexpr char kInfo[] =
-        "Vehicles: Honda Accord/CR-V 2013>\nMCU: SPC560P50L3\nNo codes info yet!";
+    static constexpr char kInfo[] = "Vehicles: Honda Accord/CR-V 2013>\n"
+                                    "MCU: SPC560P50L3\n"
+                                    "No codes info yet!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

@@ -7,9 +7,9 @@
 class hSolaris : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x1000;
-    static constexpr char kInfo[] =
-        "Vehicles: Hyunadi Accent/Solaris 2012>\nIC: EEPROM ST95320\nNot all error codes are "
-        "completed!";
+    static constexpr char kInfo[] = "Vehicles: Hyunadi Accent/Solaris 2012>\n"
+                                    "IC: EEPROM ST95320\n"
+                                    "Not all error codes are completed!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

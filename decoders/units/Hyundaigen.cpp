@@ -12,12 +12,15 @@
 
 namespace {
 
-constexpr char kInfoGenesisMohave[] = "Vehicles: Hyundai Genesis/Kia Mohave 2011>\nIC: EEPROM "
-                                      "ST95640\nNot all error codes are completed!";
-constexpr char kInfoStarex[] =
-    "Vehicles: Hyundai Starex 2008>\nIC: EEPROM ST95320\nNot all error codes are completed!";
-constexpr char kInfoGrandeur[] =
-    "Vehicles: Hyundai Grandeur 2007>\nIC: EEPROM ST95320\nNot all error codes are completed!";
+constexpr char kInfoGenesisMohave[] = "Vehicles: Hyundai Genesis/Kia Mohave 2011>\n"
+                                      "IC: EEPROM ST95640\n"
+                                      "Not all error codes are completed!";
+constexpr char kInfoStarex[] = "Vehicles: Hyundai Starex 2008>\n"
+                               "IC: EEPROM ST95320\n"
+                               "Not all error codes are completed!";
+constexpr char kInfoGrandeur[] = "Vehicles: Hyundai Grandeur 2007>\n"
+                                 "IC: EEPROM ST95320\n"
+                                 "Not all error codes are completed!";
 
 enum class Info { GenesisMohave, Starex, Grandeur };
 

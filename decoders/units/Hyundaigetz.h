@@ -7,9 +7,9 @@
 class hyundaiGetz : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x200;
-    static constexpr char kInfo[] =
-        "Vehicles: Hyundai Getz 2007>\nIC: EEPROM 25LC040 or 24LC040\nNot all error codes are "
-        "completed!";
+    static constexpr char kInfo[] = "Vehicles: Hyundai Getz 2007>\n"
+                                    "IC: EEPROM 25LC040 or 24LC040\n"
+                                    "Not all error codes are completed!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

@@ -7,8 +7,9 @@
 class jeep95256 : public unista {
 public:
     static constexpr int32_t kDumpSize = 0x8000;
-    static constexpr char kInfo[] =
-        "Vehicles: Jeep/Dodge/Chrysler 2010>\nIC: EEPROM ST95256\nNo codes info yet!";
+    static constexpr char kInfo[] = "Vehicles: Jeep/Dodge/Chrysler 2010>\n"
+                                    "IC: EEPROM ST95256\n"
+                                    "No codes info yet!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

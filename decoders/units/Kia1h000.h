@@ -8,8 +8,9 @@
 class kia1H000 : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x2000;
-    static constexpr char kInfo[] =
-        "Vehicles: Kia Ceed 2006>\nIC: EEPROM AT25640\nNot all error codes are completed!";
+    static constexpr char kInfo[] = "Vehicles: Kia Ceed 2006>\n"
+                                    "IC: EEPROM AT25640\n"
+                                    "Not all error codes are completed!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

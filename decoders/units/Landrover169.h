@@ -7,8 +7,9 @@
 class landrover169 : public unista {
 public:
     static constexpr int32_t kDumpSize = 0x1000;
-    static constexpr char kInfo[] =
-        "Vehicles: Landrover Rangerover 2007>\nIC: EEPROM ST95320\nNo codes info yet!";
+    static constexpr char kInfo[] = "Vehicles: Landrover Rangerover 2007>\n"
+                                    "IC: EEPROM ST95320\n"
+                                    "No codes info yet!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

@@ -7,8 +7,9 @@
 class Mazda6new : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x10000;
-    static constexpr char kInfo[] =
-        "Vehicles: Mazda 6/CX-5 2011>\nIC: Infineon XC2361A\nFlash-03 used";
+    static constexpr char kInfo[] = "Vehicles: Mazda 6/CX-5 2011>\n"
+                                    "IC: Infineon XC2361A\n"
+                                    "Flash-03 used";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

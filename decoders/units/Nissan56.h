@@ -7,9 +7,9 @@
 class nissan56 : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x100;
-    static constexpr char kInfo[] =
-        "Vehicles: Nissan Qashqai, Pathfinder etc. 2007>\nIC: EEPROM LR56\nNot all error codes are "
-        "decoded!";
+    static constexpr char kInfo[] = "Vehicles: Nissan Qashqai, Pathfinder etc. 2007>\n"
+                                    "IC: EEPROM LR56\n"
+                                    "Not all error codes are decoded!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

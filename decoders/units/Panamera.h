@@ -7,8 +7,9 @@
 class panamera : public ecuDTC {
 public:
     static constexpr int32_t kDumpSize = 0x2000;
-    static constexpr char kInfo[] =
-        "Vehicles: Porsche Panamera 2013>\nIC: EEPROM ST95640\nNo codes are decrypted yet!";
+    static constexpr char kInfo[] = "Vehicles: Porsche Panamera 2013>\n"
+                                    "IC: EEPROM ST95640\n"
+                                    "No codes are decrypted yet!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;

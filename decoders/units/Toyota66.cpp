@@ -14,10 +14,12 @@
 
 namespace {
 
-constexpr char kInfoLr56[] = "Vehicles: Toyota (lots of models) 2001>\nIC: EEPROM LR56\nNot all "
-                             "error codes are decoded!";
-constexpr char kInfoLr66[] = "Vehicles: Toyota (lots of models, but not all of them match!) "
-                             "2006>\nIC: EEPROM LR66\nNot all error codes are decoded!";
+constexpr char kInfoLr56[] = "Vehicles: Toyota (lots of models) 2001>\n"
+                             "IC: EEPROM LR56\n"
+                             "Not all error codes are decoded!";
+constexpr char kInfoLr66[] = "Vehicles: Toyota (lots of models, but not all of them match!) 2006>\n"
+                             "IC: EEPROM LR66\n"
+                             "Not all error codes are decoded!";
 
 constexpr int32_t kFirstFlagByte = 0x00;
 constexpr uint8_t kNoData = 0xFF;

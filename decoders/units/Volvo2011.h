@@ -7,8 +7,9 @@
 class volvo2011 : public unista {
 public:
     static constexpr int32_t kDumpSize = 0x4000;
-    static constexpr char kInfo[] =
-        "Vehicles: Volvo S60/S80 2011>\nIC: EEPROM ST95128\nNo codes info yet!";
+    static constexpr char kInfo[] = "Vehicles: Volvo S60/S80 2011>\n"
+                                    "IC: EEPROM ST95128\n"
+                                    "No codes info yet!";
 
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;
