@@ -4,7 +4,7 @@
 #include "Dtc.h"
 #include "DumpReader.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 #include <cstdio>
@@ -13,11 +13,13 @@ namespace {
 
 constexpr DumpField kIdentifier = {0x000, 19};
 
-constexpr int32_t kErrorRecords = 0x230;
-constexpr int32_t kRecordSize = 10;
-constexpr int32_t kRecords = 10;
-constexpr uint8_t kOccupied = 0x40;
-constexpr int32_t kCodeInRecord = 1;
+// Ten 10-byte records, each occupied one marked 0x40 in its first byte, then its code.
+constexpr RecordTable kErrorRecords = RecordTable::from(0x230)
+                                          .stride(0xA)
+                                          .count(10)
+                                          .code(byteAt(0x1))
+                                          .skippingUnless(byteAt(0x0), 0x40);
+static_assert(kErrorRecords.fitsIn(haima3::kDumpSize));
 // Occupied records with these codes print no line, but still count: they suppress "No DTC".
 constexpr uint8_t kEndOfList = 0xAA;
 constexpr uint8_t kEmptyEntry = 0xFF;
@@ -42,21 +44,16 @@ void haima3::calcDTC(const uint8_t* data, int32_t size) {
 
     printLog(kErrorCodesHeading);
     FaultLines faults;
-    for (int32_t j = 0; j < kRecords; ++j) {
-        const int32_t record = kErrorRecords + kRecordSize * j;
-        if (dump.u8(record) != kOccupied)
-            continue;
-        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(kEndOfList);
+    forEachFault(dump, kErrorRecords, [&faults](uint16_t code, int32_t) {
         if (code == kEndOfList || code == kEmptyEntry) {
             faults.countWithoutLine();
-            if (code == kEndOfList)
-                break;
-            continue;
+            return code != kEndOfList;
         }
         char description[kDescriptionSize];
         describeFromRows(dtcHaima3, code, kUndefinedPleaseReport, description);
         // Decimal here on purpose; the undefined-code text shows the same code in hexadecimal.
         faults.print("\tError code [%02d] = %s", int(code), description);
-    }
+        return true;
+    });
     faults.printNoDtcIfNone();
 }

@@ -6,7 +6,7 @@
 #include "Dtc.h"
 #include "DumpReader.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 #include <vector>
@@ -29,12 +29,12 @@ constexpr int32_t kIdentifierBeforeEnd = 0x3E;
 constexpr int32_t kIdentifierLength = 14;
 
 constexpr int32_t kErrorTag = 0x0180;
-constexpr int32_t kMaxRecords = 8;
-constexpr int32_t kRecordSize = 6;
-constexpr int32_t kCodeInRecord = 2;
-constexpr int32_t kSpecCodeInRecord = 3;
-// A zero code ends a block's list.
-constexpr uint8_t kEndOfRecords = 0x00;
+// Up to eight 6-byte records from the block's start: the code at 2, a zero code ending the list,
+// then the spec code. A record running past the end of the flash ends the list too.
+constexpr RecordTable errorRecordsFrom(int32_t blockStart) {
+    return RecordTable::from(blockStart).stride(0x6).count(8).code(byteAt(0x2)).endingAt(0x00);
+}
+constexpr int32_t kSpecCodeInRecord = 0x3;
 
 constexpr std::array<CodeMapEntry, 14> hondaSPCCodeMap = {{
     {0x11, 0x275},
@@ -139,19 +139,12 @@ static_assert(mapReachesRows(hondaSPCCodeMap, dtcHondaSPC), "every mapped key ha
 
 void printErrorRecords(const DumpReader& dump, int32_t start) {
     FaultLines faults;
-    for (int32_t j = 0; j < kMaxRecords; ++j) {
-        const int32_t record = start + j * kRecordSize;
-        // A record running past the end of the flash ends the list like a zero code.
-        if (!dump.contains(record, kRecordSize))
-            break;
-        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(kEndOfRecords);
-        if (code == kEndOfRecords)
-            break;
-        const uint8_t specCode = dump.u8(record + kSpecCodeInRecord).value_or(0);
+    forEachFault(dump, errorRecordsFrom(start), [&](uint16_t code, int32_t record) {
+        const unsigned specCode = dump.u8(record + kSpecCodeInRecord).value_or(0);
         char description[kDescriptionSize];
         describeMapped(hondaSPCCodeMap, dtcHondaSPC, code, kUndefinedFourDigits, description);
         faults.print("\tError %d) code (%02X) = %s", faults.next(), specCode, description);
-    }
+    });
     faults.printNoDtcIfNone();
 }
 

@@ -17,6 +17,8 @@ std::optional<uint16_t> readField(const DumpReader& dump, int32_t record, Record
 } // namespace
 
 RecordTable::Entry RecordTable::read(const DumpReader& dump, int32_t record) const {
+    if (!dump.contains(record, m_stride))
+        return {Kind::End, 0};
     for (int i = 0; i < m_markCount; ++i) {
         const Mark& mark = m_marks[size_t(i)];
         const std::optional<uint16_t> value = readField(dump, record, mark.field);

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 
 /// A value in a record: its offset from the record's start, one byte or a big-endian word.
 struct RecordField {
@@ -26,7 +27,7 @@ constexpr RecordField wordAt(int32_t at) {
 /// A table of fault records: `count` records, `stride` bytes apart from offset `from`, each holding
 /// a code. Marks make a record empty (it is skipped) or end the table; they are tested in the
 /// order they are added, on the code or on a field of their own. A record that the dump does not
-/// hold ends the table. Written as one expression:
+/// wholly hold ends the table. Written as one expression:
 ///
 ///     RecordTable::from(0x110).stride(0x18).count(15).code(byteAt(0x0)).skipping(0xFF)
 class RecordTable {
@@ -110,7 +111,8 @@ private:
     int m_markCount = 0;
 };
 
-/// Calls `visit(code, record)` for each record that holds a fault, in table order.
+/// Calls `visit(code, record)` for each record that holds a fault, in table order. A visitor
+/// that returns bool ends the walk by returning false.
 template <class Visit>
 void forEachFault(const DumpReader& dump, const RecordTable& table, Visit visit) {
     for (int32_t i = 0; i < table.records(); ++i) {
@@ -118,8 +120,14 @@ void forEachFault(const DumpReader& dump, const RecordTable& table, Visit visit)
         const RecordTable::Entry entry = table.read(dump, record);
         if (entry.kind == RecordTable::Kind::End)
             return;
-        if (entry.kind == RecordTable::Kind::Fault)
+        if (entry.kind != RecordTable::Kind::Fault)
+            continue;
+        if constexpr (std::is_same_v<decltype(visit(entry.code, record)), bool>) {
+            if (!visit(entry.code, record))
+                return;
+        } else {
             visit(entry.code, record);
+        }
     }
 }
 
