@@ -5,7 +5,7 @@
 #include "Catalogues.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "Hyundaikiamap.h"
+#include "Hyundaikia.h"
 #include "RecordTable.h"
 
 #include <array>

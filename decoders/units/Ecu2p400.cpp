@@ -2,8 +2,8 @@
 // identifier block.
 #include "Ecu2p400.h"
 
-#include "Catalogues.h"
 #include "DumpReader.h"
+#include "Hyundaikia.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
@@ -28,8 +28,6 @@ constexpr std::array<int32_t, 21> kRecordOffsets = {
     0, 16, 32, 48, 64, 80, 96, 112, 128, 144, 160, 200, 240, 280, 320, 360, 400, 440, 480, 520, 560,
 };
 constexpr int32_t kCodeInRecord = 8;
-constexpr uint16_t kEmptyCode = 0x0000;
-constexpr uint16_t kErasedCode = 0xFFFF;
 
 constexpr int32_t kIdentifierTag = 0x48030;
 constexpr uint8_t kIdentifierTagByte0 = 0x00;
@@ -39,12 +37,7 @@ constexpr int32_t kIdentifierText = 0x48034;
 void decodeBlock(const DumpReader& dump, int32_t recordArea) {
     FaultLines faults;
     for (int32_t record : kRecordOffsets) {
-        const uint16_t code = dump.u16be(recordArea + record + kCodeInRecord).value_or(kEmptyCode);
-        if (code == kEmptyCode || code == kErasedCode)
-            continue;
-        char description[kDescriptionSize];
-        lookupDTC(dtcHyundaiKia, code, description);
-        faults.print("\t%s", description);
+        printFlashCode(faults, dump.u16be(recordArea + record + kCodeInRecord).value_or(0));
     }
     faults.printNoDtcIfNone();
 }

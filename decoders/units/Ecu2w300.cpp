@@ -2,8 +2,8 @@
 // tag by tag in the order each tag was first met.
 #include "Ecu2w300.h"
 
-#include "Catalogues.h"
 #include "DumpReader.h"
+#include "Hyundaikia.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
@@ -29,8 +29,6 @@ constexpr int32_t kRecordsPerGroup = 10;
 constexpr int32_t kRecordStepPerGroup = 14;
 constexpr int32_t kPageTagSize = 4;
 constexpr int32_t kPagePayload = kPageSize - kPageTagSize;
-constexpr uint16_t kEmptyCode = 0x0000;
-constexpr uint16_t kErasedCode = 0xFFFF;
 
 // Pages of one tag, in ascending offsets, as far as the tag's list has room.
 struct TaggedBlocks {
@@ -74,14 +72,9 @@ void decodeErrorBlock(const DumpReader& dump, int32_t block) {
                 cursor += kPageTagSize;
                 inPage -= kPagePayload;
             }
-            const uint16_t code = dump.u16le(cursor + kCodeInRecord).value_or(kEmptyCode);
+            printFlashCode(faults, dump.u16le(cursor + kCodeInRecord).value_or(0));
             cursor += group * kRecordStepPerGroup;
             inPage += group * kRecordStepPerGroup;
-            if (code == kEmptyCode || code == kErasedCode)
-                continue;
-            char description[kDescriptionSize];
-            lookupDTC(dtcHyundaiKia, code, description);
-            faults.print("\t%s", description);
         }
     }
     faults.printNoDtcIfNone();

@@ -3,7 +3,7 @@
 
 #include "Catalogues.h"
 #include "DumpReader.h"
-#include "Hyundaikiamap.h"
+#include "Hyundaikia.h"
 #include "RecordTable.h"
 
 namespace {
