@@ -8,8 +8,6 @@
 #include "Hyundaikia.h"
 #include "RecordTable.h"
 
-#include <array>
-
 namespace {
 
 // A NUL inside a field ends its text early.

@@ -7,7 +7,6 @@
 #include "RecordTable.h"
 
 #include <array>
-#include <cstdio>
 
 namespace {
 

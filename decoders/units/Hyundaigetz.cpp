@@ -8,7 +8,6 @@
 #include "RecordTable.h"
 
 #include <array>
-#include <cstdio>
 
 namespace {
 
