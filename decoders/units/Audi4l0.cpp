@@ -15,7 +15,7 @@ constexpr DumpField kIdentifiers[] = {{0x395, 44}, {0x3D3, 22}};
 
 // 26 records of 6 bytes from the dump's first byte, led by a big-endian code; 0xFFFF ends them.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x000).stride(0x6).count(26).code(wordAt(0x0)).endingAt(0xFFFF);
+    RecordTable::from(0x000).stride(0x6).count(26).code(wordAt(0x0)).endAt(0xFFFF);
 static_assert(kErrorRecords.fitsIn(audi4L0::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 8> audi4L0CodeMap = {{

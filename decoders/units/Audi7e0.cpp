@@ -14,7 +14,7 @@ constexpr DumpField kIdentifiers[] = {{0x48, 77}, {0xFB4, 43}};
 
 // 24 records of 12 bytes with a big-endian code at 4; a first byte of 0xFF ends the table.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x5CC).stride(0xC).count(24).code(wordAt(0x4)).endingIf(byteAt(0x0), 0xFF);
+    RecordTable::from(0x5CC).stride(0xC).count(24).code(wordAt(0x4)).endIf(byteAt(0x0), 0xFF);
 static_assert(kErrorRecords.fitsIn(audi7E0::kDumpSize));
 
 // Searched by its own loop rather than lookupDTC, for which a code-0 row ends the catalogue.

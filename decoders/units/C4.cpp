@@ -19,7 +19,7 @@ constexpr int32_t kVinMaxLength = 1023;
 // 25 records of 32 bytes led by a big-endian code. A first byte of 0xFF ends the table: that is
 // the code's high byte, so no code above 0xFEFF is ever stored.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x000).stride(0x20).count(25).code(wordAt(0x0)).endingIf(byteAt(0x0), 0xFF);
+    RecordTable::from(0x000).stride(0x20).count(25).code(wordAt(0x0)).endIf(byteAt(0x0), 0xFF);
 static_assert(kErrorRecords.fitsIn(cc4::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 1> cc4CodeMap = {{

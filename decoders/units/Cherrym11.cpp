@@ -19,8 +19,8 @@ constexpr RecordTable kErrorRecords = RecordTable::from(0xF0)
                                           .stride(0x10)
                                           .count(20)
                                           .code(byteAt(0x1))
-                                          .endingIf(byteAt(0x0), 0xFF)
-                                          .endingAt(0xFF);
+                                          .endIf(byteAt(0x0), 0xFF)
+                                          .endAt(0xFF);
 static_assert(kErrorRecords.fitsIn(cherrym11::kDumpSize));
 
 } // namespace

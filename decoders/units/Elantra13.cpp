@@ -10,7 +10,7 @@ namespace {
 
 // Fifteen 24-byte records; a record's first byte is its code, 0xFF when erased.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x110).stride(0x18).count(15).code(byteAt(0x0)).skipping(0xFF);
+    RecordTable::from(0x110).stride(0x18).count(15).code(byteAt(0x0)).skip(0xFF);
 static_assert(kErrorRecords.fitsIn(elantra13::kDumpSize));
 
 constexpr DumpField kIdentifier = {0x2200, 14};

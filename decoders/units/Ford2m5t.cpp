@@ -14,7 +14,7 @@ constexpr DumpField kIdentifier = {0x27E, 8};
 
 // Eleven 10-byte records, the code in the fourth byte; code 0xFF ends the table.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x1FC).stride(0xA).count(11).code(byteAt(0x3)).endingAt(0xFF);
+    RecordTable::from(0x1FC).stride(0xA).count(11).code(byteAt(0x3)).endAt(0xFF);
 static_assert(kErrorRecords.fitsIn(ford2m5t::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 13> ford2m5tCodeMap = {{

@@ -12,11 +12,8 @@ constexpr DumpField kIdentifiers[] = {{0x210, 17}, {0x130, 17}};
 
 // Fifteen 12-byte records, each active when its first byte is 0x00, with a big-endian code at 4.
 // Inactive records may lie between active ones: every record is examined.
-constexpr RecordTable kErrorRecords = RecordTable::from(0x1B14)
-                                          .stride(0xC)
-                                          .count(15)
-                                          .code(wordAt(0x4))
-                                          .skippingUnless(byteAt(0x0), 0x00);
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x1B14).stride(0xC).count(15).code(wordAt(0x4)).skipUnless(byteAt(0x0), 0x00);
 static_assert(kErrorRecords.fitsIn(fordCm5t::kDumpSize));
 
 } // namespace

@@ -13,11 +13,8 @@ namespace {
 constexpr DumpField kIdentifier = {0x000, 19};
 
 // Ten 10-byte records, each occupied one marked 0x40 in its first byte, then its code.
-constexpr RecordTable kErrorRecords = RecordTable::from(0x230)
-                                          .stride(0xA)
-                                          .count(10)
-                                          .code(byteAt(0x1))
-                                          .skippingUnless(byteAt(0x0), 0x40);
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x230).stride(0xA).count(10).code(byteAt(0x1)).skipUnless(byteAt(0x0), 0x40);
 static_assert(kErrorRecords.fitsIn(haima3::kDumpSize));
 // Occupied records with these codes print no line, but still count: they suppress "No DTC".
 constexpr uint8_t kEndOfList = 0xAA;

@@ -12,7 +12,7 @@ namespace {
 
 // Sixteen 10-byte records led by a big-endian code; code 0x0000 ends the table.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x200).stride(0xA).count(16).code(wordAt(0x0)).endingAt(0x0000);
+    RecordTable::from(0x200).stride(0xA).count(16).code(wordAt(0x0)).endAt(0x0000);
 static_assert(kErrorRecords.fitsIn(ecuG913::kDumpSize));
 
 // Neither text has a length of its own: the first runs on into the second when it lacks a NUL.

@@ -32,7 +32,7 @@ constexpr int32_t kErrorTag = 0x0180;
 // Up to eight 6-byte records from the block's start: the code at 2, a zero code ending the list,
 // then the spec code. A record running past the end of the flash ends the list too.
 constexpr RecordTable errorRecordsFrom(int32_t blockStart) {
-    return RecordTable::from(blockStart).stride(0x6).count(8).code(byteAt(0x2)).endingAt(0x00);
+    return RecordTable::from(blockStart).stride(0x6).count(8).code(byteAt(0x2)).endAt(0x00);
 }
 constexpr int32_t kSpecCodeInRecord = 0x3;
 

@@ -14,7 +14,7 @@ constexpr DumpField kIdentifier = {0x20, 20};
 
 // Up to eighteen 8-byte records, the code in the fourth byte; code 0x00 ends the list.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0xF0).stride(0x8).count(18).code(byteAt(0x3)).endingAt(0x00);
+    RecordTable::from(0xF0).stride(0x8).count(18).code(byteAt(0x3)).endAt(0x00);
 static_assert(kErrorRecords.fitsIn(hSolaris::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 10> hSolarisCodeMap = {{

@@ -56,12 +56,7 @@ constexpr std::array<int32_t, 3> kIdentifierHexBytes = {0x0F, 0x10, 0x11};
 // when the slot is empty, 0xFFFF when erased. The marks are tested on the stored code, before
 // the shift.
 constexpr RecordTable slotsFrom(int32_t slotArea) {
-    return RecordTable::from(slotArea)
-        .stride(0xC)
-        .count(15)
-        .code(wordAt(0x4))
-        .skipping(0x0023)
-        .skipping(0xFFFF);
+    return RecordTable::from(slotArea).stride(0xC).count(15).code(wordAt(0x4)).skip(0x0023, 0xFFFF);
 }
 constexpr bool slotsFitEveryVariant() {
     for (size_t v = 0; v < kVariants.size(); ++v)

@@ -13,12 +13,8 @@ namespace {
 
 // Ten 5-byte records: a status byte, 0x00 when the record is empty and 0xFF when erased, then
 // the code. The status alone decides: a used record with code 0x00 or 0xFF is still reported.
-constexpr RecordTable kErrorRecords = RecordTable::from(0x00)
-                                          .stride(0x5)
-                                          .count(10)
-                                          .code(byteAt(0x1))
-                                          .skippingIf(byteAt(0x0), 0x00)
-                                          .skippingIf(byteAt(0x0), 0xFF);
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x00).stride(0x5).count(10).code(byteAt(0x1)).skipIf(byteAt(0x0), 0x00, 0xFF);
 static_assert(kErrorRecords.fitsIn(hyundaiGetz::kDumpSize));
 
 constexpr DumpField kIdentifier = {0xC8, 19};

@@ -11,7 +11,7 @@ constexpr DumpField kIdentifiers[] = {{0x40, 14}, {0xD0, 10}, {0x50, 17}};
 
 // 25 records of 16 bytes, the code in the second byte; code 0xFF ends the table.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x400).stride(0x10).count(25).code(byteAt(0x1)).endingAt(0xFF);
+    RecordTable::from(0x400).stride(0x10).count(25).code(byteAt(0x1)).endAt(0xFF);
 static_assert(kErrorRecords.fitsIn(jeep95256::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 17> jeep95256CodeMap = {{

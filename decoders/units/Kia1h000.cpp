@@ -10,7 +10,7 @@ namespace {
 
 // Up to twenty 12-byte records led by a big-endian code; code 0x0000 ends the list.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x200).stride(0xC).count(20).code(wordAt(0x0)).endingAt(0x0000);
+    RecordTable::from(0x200).stride(0xC).count(20).code(wordAt(0x0)).endAt(0x0000);
 static_assert(kErrorRecords.fitsIn(kia1H000::kDumpSize));
 // Stored codes carry the catalogue code plus this; a code below it gives a negative key that
 // no catalogue row matches.

@@ -13,7 +13,7 @@ constexpr DumpField kIdentifier = {0xF7, 8};
 
 // Ten 10-byte records; a record's first byte is its code, 0xFF when erased.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x706).stride(0xA).count(10).code(byteAt(0x0)).skipping(0xFF);
+    RecordTable::from(0x706).stride(0xA).count(10).code(byteAt(0x0)).skip(0xFF);
 static_assert(kErrorRecords.fitsIn(kiaSorento::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 15> kiaSorentoCodeMap = {{

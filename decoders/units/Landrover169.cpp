@@ -12,7 +12,7 @@ constexpr DumpField kIdentifiers[] = {{0x4CA, 60}, {0x19, 17}};
 
 // 25 records of 12 bytes with a big-endian code at 4; code 0xFFFF ends the table.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x318).stride(0xC).count(25).code(wordAt(0x4)).endingAt(0xFFFF);
+    RecordTable::from(0x318).stride(0xC).count(25).code(wordAt(0x4)).endAt(0xFFFF);
 static_assert(kErrorRecords.fitsIn(landrover169::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 2> landrover169CodeMap = {{

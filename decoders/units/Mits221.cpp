@@ -18,8 +18,7 @@ constexpr RecordTable kErrorRecords = RecordTable::from(0x9F4)
                                           .stride(0xC)
                                           .count(20)
                                           .code(byteAt(0x5))
-                                          .skippingIf(byteAt(0x3), 0x00)
-                                          .skippingIf(byteAt(0x3), 0xFF);
+                                          .skipIf(byteAt(0x3), 0x00, 0xFF);
 static_assert(kErrorRecords.fitsIn(mits221::kDumpSize));
 
 // Both areas may begin with up to this many NUL bytes before their data.

@@ -17,7 +17,7 @@ constexpr DumpField kIdentifiers[] = {{0x100, 9}, {0x10E, 67}, {0x209, 21}};
 
 // 27 records of 32 bytes, free ones (fault 0xFF) anywhere among them: the fault, then its state.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0x1C80).stride(0x20).count(27).code(byteAt(0x0)).skipping(0xFF);
+    RecordTable::from(0x1C80).stride(0x20).count(27).code(byteAt(0x0)).skip(0xFF);
 static_assert(kErrorRecords.fitsIn(panamera::kDumpSize));
 constexpr int32_t kStateInRecord = 0x1;
 

@@ -29,7 +29,7 @@ constexpr RecordField wordAt(int32_t at) {
 /// order they are added, on the code or on a field of their own. A record that the dump does not
 /// wholly hold ends the table. Written as one expression:
 ///
-///     RecordTable::from(0x110).stride(0x18).count(15).code(byteAt(0x0)).skipping(0xFF)
+///     RecordTable::from(0x110).stride(0x18).count(15).code(byteAt(0x0)).skip(0xFF)
 class RecordTable {
 public:
     static constexpr RecordTable from(int32_t first) { return RecordTable(first); }
@@ -43,24 +43,26 @@ public:
         return table;
     }
 
-    /// A record whose code is `value` is empty.
-    constexpr RecordTable skipping(uint16_t value) const {
-        return with({m_code, value, true, false});
+    /// A record whose code is `value` (or `other`) is empty.
+    constexpr RecordTable skip(uint16_t value) const { return with({m_code, value, true, false}); }
+    constexpr RecordTable skip(uint16_t value, uint16_t other) const {
+        return skip(value).skip(other);
     }
     /// A record whose code is `value` ends the table.
-    constexpr RecordTable endingAt(uint16_t value) const {
-        return with({m_code, value, true, true});
-    }
-    /// A record whose `field` is `value` is empty.
-    constexpr RecordTable skippingIf(RecordField field, uint16_t value) const {
+    constexpr RecordTable endAt(uint16_t value) const { return with({m_code, value, true, true}); }
+    /// A record whose `field` is `value` (or `other`) is empty.
+    constexpr RecordTable skipIf(RecordField field, uint16_t value) const {
         return with({field, value, true, false});
     }
+    constexpr RecordTable skipIf(RecordField field, uint16_t value, uint16_t other) const {
+        return skipIf(field, value).skipIf(field, other);
+    }
     /// A record whose `field` is not `value` is empty.
-    constexpr RecordTable skippingUnless(RecordField field, uint16_t value) const {
+    constexpr RecordTable skipUnless(RecordField field, uint16_t value) const {
         return with({field, value, false, false});
     }
     /// A record whose `field` is `value` ends the table.
-    constexpr RecordTable endingIf(RecordField field, uint16_t value) const {
+    constexpr RecordTable endIf(RecordField field, uint16_t value) const {
         return with({field, value, true, true});
     }
 

@@ -12,7 +12,7 @@ constexpr DumpField kIdentifiers[] = {{0xC60, 18}, {0x2970, 11}};
 
 // 25 records of 12 bytes with a big-endian code at 4; code 0xFFFF ends the table.
 constexpr RecordTable kErrorRecords =
-    RecordTable::from(0xE10).stride(0xC).count(25).code(wordAt(0x4)).endingAt(0xFFFF);
+    RecordTable::from(0xE10).stride(0xC).count(25).code(wordAt(0x4)).endAt(0xFFFF);
 static_assert(kErrorRecords.fitsIn(volvo2011::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 8> volvo2011CodeMap = {{
