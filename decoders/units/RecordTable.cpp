@@ -21,7 +21,8 @@ RecordTable::Entry RecordTable::read(const DumpReader& dump, int32_t record) con
         return {Kind::End, 0};
     for (int i = 0; i < m_markCount; ++i) {
         const Mark& mark = m_marks[size_t(i)];
-        const std::optional<uint16_t> value = readField(dump, record, mark.field);
+        const RecordField field = mark.field.at == kTheCode.at ? m_code : mark.field;
+        const std::optional<uint16_t> value = readField(dump, record, field);
         if (!value)
             return {Kind::End, 0};
         if ((*value == mark.value) == mark.whenEqual)

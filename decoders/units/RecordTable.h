@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <type_traits>
 
 /// A value in a record: its offset from the record's start, one byte or a big-endian word.
@@ -22,6 +23,11 @@ constexpr RecordField byteAt(int32_t at) {
 
 constexpr RecordField wordAt(int32_t at) {
     return {at, true};
+}
+
+// Not constexpr: a table with more marks than it holds does not compile, or stops at run time.
+[[noreturn]] inline void tooManyMarks() {
+    std::abort();
 }
 
 /// A table of fault records: `count` records, `stride` bytes apart from offset `from`, each holding
@@ -44,12 +50,16 @@ public:
     }
 
     /// A record whose code is `value` (or `other`) is empty.
-    constexpr RecordTable skip(uint16_t value) const { return with({m_code, value, true, false}); }
+    constexpr RecordTable skip(uint16_t value) const {
+        return with({kTheCode, value, true, false});
+    }
     constexpr RecordTable skip(uint16_t value, uint16_t other) const {
         return skip(value).skip(other);
     }
     /// A record whose code is `value` ends the table.
-    constexpr RecordTable endAt(uint16_t value) const { return with({m_code, value, true, true}); }
+    constexpr RecordTable endAt(uint16_t value) const {
+        return with({kTheCode, value, true, true});
+    }
     /// A record whose `field` is `value` (or `other`) is empty.
     constexpr RecordTable skipIf(RecordField field, uint16_t value) const {
         return with({field, value, true, false});
@@ -83,6 +93,9 @@ public:
     Entry read(const DumpReader& dump, int32_t record) const;
 
 private:
+    // A mark on the code itself, wherever code() puts it.
+    static constexpr RecordField kTheCode{-1, false};
+
     struct Mark {
         RecordField field;
         uint16_t value;
@@ -100,6 +113,8 @@ private:
     }
 
     constexpr RecordTable with(Mark mark) const {
+        if (m_markCount == int(m_marks.size()))
+            tooManyMarks();
         RecordTable table = *this;
         table.m_marks[size_t(table.m_markCount++)] = mark;
         return table;
