@@ -28,7 +28,6 @@ void audi7E0::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
     printTextIdentifiers(dump, kIdentifiers);
 
-    printFaultTable(dump, kErrorRecords, FaultLine::Numbered, [](int32_t code, char* out) {
-        describeFromRows(dtcAudi7E0, code, kUndefinedFourDigits, out);
-    });
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    fromRows(dtcAudi7E0, kUndefinedFourDigits));
 }

@@ -45,7 +45,6 @@ void hyundaiGetz::calcDTC(const uint8_t* data, int32_t size) {
 
     printHexIdentifier(dump, kIdentifier);
 
-    printFaultTable(dump, kErrorRecords, FaultLine::Coded, [](int32_t code, char* out) {
-        describeFromRows(dtcHyundaiGetz, code, kUndefinedPleaseReport, out);
-    });
+    printFaultTable(dump, kErrorRecords, FaultLine::Coded,
+                    fromRows(dtcHyundaiGetz, kUndefinedPleaseReport));
 }

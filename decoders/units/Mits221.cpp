@@ -89,7 +89,6 @@ void mits221::calcDTC(const uint8_t* data, int32_t size) {
         printLog("ECU VIN:\n\t%.*s", int(text.size()), text.data());
     }
 
-    printFaultTable(dump, kErrorRecords, FaultLine::Coded, [](int32_t code, char* out) {
-        describeFromRows(dtcMits221, code, kUndefinedPleaseReport, out);
-    });
+    printFaultTable(dump, kErrorRecords, FaultLine::Coded,
+                    fromRows(dtcMits221, kUndefinedPleaseReport));
 }

@@ -178,3 +178,11 @@ auto throughMap(const std::array<CodeMapEntry, N>& map, const DtcCatalogue& cata
         describeMapped(map, catalogue, code, undefinedFormat, out);
     };
 }
+
+/// Describes a stored code by the first of `rows` with that code, every row counting, or with
+/// `undefinedFormat` when none has it (see describeFromRows).
+inline auto fromRows(const DtcCatalogue& rows, const char* undefinedFormat) {
+    return [rows, undefinedFormat](int32_t code, char* out) {
+        describeFromRows(rows, code, undefinedFormat, out);
+    };
+}
