@@ -11,10 +11,9 @@
 
 namespace {
 
-constexpr int32_t kVin = 0x406;
 // The VIN's local buffer holds 1024 characters with the NUL: an erased EEPROM has no NUL to end
-// the text, so it stops here or at the dump's end, whichever comes first.
-constexpr int32_t kVinMaxLength = 1023;
+// the text, so it stops after 1023 or at the dump's end, whichever comes first.
+constexpr DumpField kVin = {0x406, 1023};
 
 // 25 records of 32 bytes led by a big-endian code. A first byte of 0xFF ends the table: that is
 // the code's high byte, so no code above 0xFEFF is ever stored.
@@ -38,8 +37,7 @@ static_assert(codesAscend(dtcCc4));
 
 void cc4::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    const std::string_view vin = dump.text(kVin, kVinMaxLength);
-    printLog("ECU identifier (VIN):\n\t%.*s", int(vin.size()), vin.data());
+    printTextIdentifier(dump, kVin, "ECU identifier (VIN):");
 
     printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
                     throughMap(cc4CodeMap, dtcCc4, kUndefinedFourDigits));

@@ -13,8 +13,7 @@
 
 namespace {
 
-constexpr int32_t kCarId = 0xC1F0;
-constexpr int32_t kCarIdLength = 12;
+constexpr DumpField kCarId = {0xC1F0, 12};
 
 // A block [S, E) ends on a 16-byte row; its big-endian length L = E - S and tag sit in its
 // second-last row.
@@ -182,8 +181,7 @@ std::vector<Block> scanBlocks(const DumpReader& dump) {
 void hondaSPC::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    const std::string_view carId = dump.text(kCarId, kCarIdLength);
-    printLog("ECU identifier (CARID):\n\t%.*s", int(carId.size()), carId.data());
+    printTextIdentifier(dump, kCarId, "ECU identifier (CARID):");
 
     const std::vector<Block> blocks = scanBlocks(dump);
 

@@ -48,8 +48,7 @@ void printIdentifiers(flashPageIndex& index) {
         const DumpReader payload(page.data(), index.readPage(p, page));
         if (payload.u8(kIdentifierText).value_or(0) == 0)
             continue;
-        const std::string_view identifier = payload.text(kIdentifierText, payload.size());
-        printLog("ECU identifier block:\n\t%.*s", int(identifier.size()), identifier.data());
+        printTextIdentifier(payload, {kIdentifierText, payload.size()}, "ECU identifier block:");
     }
 }
 

@@ -84,10 +84,8 @@ void mits221::calcDTC(const uint8_t* data, int32_t size) {
                  text2.data());
     }
 
-    if (const std::optional<int32_t> vin = firstData(dump, kVinArea)) {
-        const std::string_view text = dump.text(*vin, kVinLength);
-        printLog("ECU VIN:\n\t%.*s", int(text.size()), text.data());
-    }
+    if (const std::optional<int32_t> vin = firstData(dump, kVinArea))
+        printTextIdentifier(dump, {*vin, kVinLength}, "ECU VIN:");
 
     printFaultTable(dump, kErrorRecords, FaultLine::Coded,
                     fromRows(dtcMits221, kUndefinedPleaseReport));
