@@ -70,7 +70,5 @@ void jeep95256::describeCode(int code, char* out) const {
 }
 
 void jeep95256::calcDTC(const uint8_t* data, int32_t size) {
-    const DumpReader dump(data, size);
-    printIdentifiers(dump, kIdentifiers);
-    decodeRecords(dump, kErrorRecords);
+    decodeDump(data, size, kIdentifiers, kErrorRecords);
 }

@@ -28,7 +28,5 @@ void landrover169::describeCode(int code, char* out) const {
 }
 
 void landrover169::calcDTC(const uint8_t* data, int32_t size) {
-    const DumpReader dump(data, size);
-    printIdentifiers(dump, kIdentifiers);
-    decodeRecords(dump, kErrorRecords);
+    decodeDump(data, size, kIdentifiers, kErrorRecords);
 }

@@ -15,18 +15,19 @@ public:
     virtual void describeCode(int code, char* out) const = 0;
 
 protected:
-    /// Prints the bytes of each field as "ECU identifier:\n\t%s", NUL bytes shown as blanks so
-    /// that the text always has the field's length.
+    /// Prints the bytes of each of `identifiers` as "ECU identifier:\n\t%s", NUL bytes shown as
+    /// blanks so that the text always has the field's length; then "Error codes:" and one
+    /// numbered line per fault of `records`, each described by describeCode, or "\tNo DTC".
     template <size_t N>
-    void printIdentifiers(const DumpReader& dump, const DumpField (&fields)[N]) const {
-        for (const DumpField& field : fields)
+    void decodeDump(const uint8_t* data, int32_t size, const DumpField (&identifiers)[N],
+                    const RecordTable& records) const {
+        const DumpReader dump(data, size);
+        for (const DumpField& field : identifiers)
             printIdentifier(dump, field);
+        decodeRecords(dump, records);
     }
-
-    /// Prints "Error codes:" and one numbered line per fault of `table`, each described by
-    /// describeCode, or "\tNo DTC".
-    void decodeRecords(const DumpReader& dump, const RecordTable& table) const;
 
 private:
     void printIdentifier(const DumpReader& dump, DumpField field) const;
+    void decodeRecords(const DumpReader& dump, const RecordTable& table) const;
 };

@@ -34,7 +34,5 @@ void volvo2011::describeCode(int code, char* out) const {
 }
 
 void volvo2011::calcDTC(const uint8_t* data, int32_t size) {
-    const DumpReader dump(data, size);
-    printIdentifiers(dump, kIdentifiers);
-    decodeRecords(dump, kErrorRecords);
+    decodeDump(data, size, kIdentifiers, kErrorRecords);
 }
