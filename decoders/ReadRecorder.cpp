@@ -56,12 +56,6 @@ ReadRecorder::ReadRecorder(const uint8_t* dump, int32_t size)
     m_reads.reserve(std::min<size_t>(m_size / kRowSize, kMostRunsReserved));
 }
 
-void ReadRecorder::closeRun() {
-    if (m_runFirst >= 0)
-        m_reads.emplace_back(m_runFirst, m_runLast);
-    m_runFirst = m_runLast = kNoRun;
-}
-
 void ReadRecorder::noteRead(const uint8_t* at, int64_t length) {
     const uintptr_t address = reinterpret_cast<uintptr_t>(at);
     if (address - m_base < m_size)
@@ -75,7 +69,9 @@ std::vector<DumpRange> ReadRecorder::takeRanges() {
     std::vector<DumpRange> ranges;
     if (m_reads.empty())
         return ranges;
-    sortReads(m_reads);
+    // A decoder that reads in one direction leaves nothing to sort.
+    if (!std::is_sorted(m_reads.begin(), m_reads.end(), before))
+        sortReads(m_reads);
     // Merged in place first, so that the result is allocated once at its size.
     size_t merged = 0;
     for (size_t i = 1; i < m_reads.size(); ++i) {

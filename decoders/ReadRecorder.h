@@ -71,7 +71,11 @@ private:
         m_runFirst = first;
         m_runLast = last;
     }
-    void closeRun();
+    void closeRun() {
+        if (m_runFirst >= 0)
+            m_reads.emplace_back(m_runFirst, m_runLast);
+        m_runFirst = m_runLast = kNoRun;
+    }
     void noteAliasedRead(uintptr_t address, int64_t length);
     // Calls `piece(position, dumpOffset, length)` for each part of [address, address + length)
     // that holds dump bytes, directly or through an alias; `position` counts from `address`.
