@@ -15,9 +15,8 @@ class DumpReader {
 public:
     DumpReader(const uint8_t* data, int32_t size)
         : m_data(data)
-        , m_recorder(ReadRecorder::active())
         , m_size(data && size > 0 ? size : 0)
-        , m_unrecordedSize(m_recorder ? -1 : m_size) {}
+        , m_unrecordedSize(ReadRecorder::active() ? -1 : m_size) {}
 
     int32_t size() const { return m_size; }
 
@@ -89,8 +88,8 @@ public:
         if (!m_data || !contains(offset, length) || length == 0)
             return false;
         std::memcpy(out, m_data + offset, size_t(length));
-        if (m_recorder)
-            m_recorder->noteCopy(m_data + offset, length, out);
+        if (ReadRecorder* recorder = ReadRecorder::active(); recorder && m_unrecordedSize < 0)
+            recorder->noteCopy(m_data + offset, length, out);
         return true;
     }
 
@@ -102,19 +101,21 @@ private:
     bool readable(int64_t offset, int64_t length) const {
         if (offset >= 0 && offset <= m_unrecordedSize && length <= m_unrecordedSize - offset)
             return true;
-        if (!m_recorder || !contains(offset, length))
+        if (!contains(offset, length))
             return false;
-        m_recorder->noteRead(m_data + offset, length);
+        noteRead(offset, length);
         return true;
     }
 
+    // The recorder active now, for a reader made while recording: reads made after the
+    // recording ended are not recorded.
     void noteRead(int64_t offset, int64_t length) const {
-        if (m_recorder && length > 0)
-            m_recorder->noteRead(m_data + offset, length);
+        ReadRecorder* recorder = ReadRecorder::active();
+        if (recorder && m_unrecordedSize < 0 && length > 0)
+            recorder->noteRead(m_data + offset, length);
     }
 
     const uint8_t* m_data;
-    ReadRecorder* m_recorder;
     int32_t m_size;
     int32_t m_unrecordedSize;
 };
