@@ -1,4 +1,4 @@
-// Report lines to dump bytes and back, for the hex view beside the report.
+// Report lines to dump bytes and back, for the hex view below the report.
 #include "ReportExplainer.h"
 
 #include "HexView.h"
