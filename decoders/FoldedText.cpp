@@ -49,11 +49,12 @@ FoldedText::FoldedText(const uint8_t* data, size_t size, bool swapPairs) {
     }
 }
 
-std::optional<int64_t> FoldedText::find(std::string_view key) const {
+std::optional<FoldedText::Match> FoldedText::find(std::string_view key) const {
     if (key.empty())
         return std::nullopt;
     const size_t at = m_text.find(key);
     if (at == std::string::npos)
         return std::nullopt;
-    return int64_t(m_offsets[at]);
+    const int64_t first = m_offsets[at];
+    return Match{first, int64_t(m_offsets[at + key.size() - 1]) - first + 1};
 }

@@ -17,8 +17,15 @@ public:
     /// swapped (a lone last byte is kept as it is).
     FoldedText(const uint8_t* data, size_t size, bool swapPairs = false);
 
-    /// The dump offset where the first match of the folded `key` starts, or none.
-    std::optional<int64_t> find(std::string_view key) const;
+    struct Match {
+        /// Dump offset of the match's first byte.
+        int64_t offset;
+        /// Bytes from there to its last byte, separators included.
+        int64_t length;
+    };
+
+    /// Where the first match of the folded `key` lies, or none.
+    std::optional<Match> find(std::string_view key) const;
 
 private:
     std::string m_text;

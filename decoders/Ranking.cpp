@@ -99,10 +99,10 @@ std::vector<RankedLeaf> rankLeaves(const uint8_t* data, size_t size) {
         if (known == byType.end())
             known = byType.emplace(type->id, weighType(type->id, data, size)).first;
         RankedLeaf candidate{i, type->id, known->second.score, {}};
-        if (const std::optional<int64_t> at = text.find(foldPartNumber(tree[i].partNumber))) {
+        if (const auto at = text.find(foldPartNumber(tree[i].partNumber))) {
             candidate.score += kPartNumber;
             candidate.reasons.push_back("part number " + std::string(tree[i].partNumber) + " at " +
-                                        hex(*at));
+                                        hex(at->offset));
         }
         candidate.reasons.insert(candidate.reasons.end(), known->second.reasons.begin(),
                                  known->second.reasons.end());

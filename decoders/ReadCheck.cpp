@@ -103,10 +103,10 @@ std::optional<ReadFinding> swappedText(const uint8_t* data, size_t size) {
     const FoldedText swapped(data, size, true);
     for (const UnitTreeLeaf& leaf : unitTree()) {
         const std::string key = foldPartNumber(leaf.partNumber);
-        const std::optional<int64_t> at = swapped.find(key);
+        const std::optional<FoldedText::Match> at = swapped.find(key);
         if (!at || asRead.find(key))
             continue;
-        const int64_t word = *at & ~int64_t(1);
+        const int64_t word = at->offset & ~int64_t(1);
         return ReadFinding{ReadFindingKind::SwappedText,
                            "the part number " + std::string(leaf.partNumber) + " at " + hex(word) +
                                " reads correctly only with each byte pair swapped: the dump was "
@@ -114,7 +114,7 @@ std::optional<ReadFinding> swappedText(const uint8_t* data, size_t size) {
                            0,
                            0,
                            word,
-                           int64_t(key.size())};
+                           at->offset + at->length - word};
     }
     return std::nullopt;
 }
