@@ -2,13 +2,18 @@
 #include "Dtccalcmain.h"
 
 #include "About.h"
+#include "BestLeaves.h"
 #include "CalloutPanel.h"
 #include "CompareDumps.h"
 #include "DumpLoader.h"
 #include "Product.h"
+#include "ReadCheck.h"
 #include "Registry.h"
 #include "ReportText.h"
 #include "RunDecoder.h"
+#include "SizeMismatch.h"
+#include "TreeFilter.h"
+#include "WarningBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,7 +42,6 @@ namespace {
 
 constexpr int kTypeIdRole = Qt::UserRole;
 constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
-constexpr char kSizeMismatch[] = "File size do not match";
 
 // The one local file that a drag carries, or an empty string when it carries anything else.
 QString droppedFile(const QMimeData* mime) {
@@ -64,7 +68,9 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     , dlgFileOpen(new QFileDialog(this))
     , dlgFileSave(new QFileDialog(this))
     , dlgFileCompare(new QFileDialog(this))
-    , m_frmAbout(nullptr) {
+    , m_frmAbout(nullptr)
+    , m_warningBar(new WarningBar(m_pnlRight))
+    , m_treeFilter(new TreeFilter(m_tvTypes, this)) {
     setObjectName(QStringLiteral("frmDTCReader"));
     setWindowTitle(
         QStringLiteral("%1 by %2")
@@ -93,7 +99,11 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     m_tvTypes->setHeaderHidden(true);
     m_tvTypes->setAcceptDrops(false);
     m_tvTypes->viewport()->setAcceptDrops(false);
-    mainLayout->addWidget(m_tvTypes);
+    auto* leftColumn = new QVBoxLayout;
+    m_treeFilter->setFixedWidth(201);
+    leftColumn->addWidget(m_treeFilter);
+    leftColumn->addWidget(m_tvTypes, 1);
+    mainLayout->addLayout(leftColumn);
     m_pnlRight->setObjectName(QStringLiteral("m_pnlRight"));
     mainLayout->addWidget(m_pnlRight, 1);
     setCentralWidget(pnlMain);
@@ -110,6 +120,7 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     // Drops land on the window, which opens them like "&Open..." does.
     m_mOutput->setAcceptDrops(false);
     m_mOutput->viewport()->setAcceptDrops(false);
+    rightLayout->addWidget(m_warningBar);
     rightLayout->addWidget(m_mOutput, 1);
 
     m_pnlShowInfo->setObjectName(QStringLiteral("m_pnlShowInfo"));
@@ -230,6 +241,9 @@ bool TfrmDTCReader::openDump(const QString& path) {
     UpdateCheckEnabled();
     markFittingTypes();
     m_mOutput->clear();
+    m_warningBar->showFindings(
+        checkRead(reinterpret_cast<const uint8_t*>(m_dump.constData()), size_t(m_dump.size())));
+    markBestLeaves(m_tvTypes, m_dump);
     return true;
 }
 
@@ -328,8 +342,14 @@ void TfrmDTCReader::CheckDTC() {
     m_Ani->setVisible(true);
     const bool decoded = RunDecoder(*decoder);
     m_Ani->setVisible(false);
-    if (!decoded)
-        showError(QString::fromUtf8(kSizeMismatch));
+    if (!decoded) {
+        showSizeMismatch(this, m_dump.size(), decoder->getDumpSize());
+        return;
+    }
+    // With the type known, the read check also looks at the areas that its layout reads.
+    m_warningBar->showFindings(
+        checkRead(reinterpret_cast<const uint8_t*>(m_dump.constData()), size_t(m_dump.size()),
+                  m_tvTypes->selectedItems().constFirst()->data(0, kTypeIdRole).toInt()));
 }
 
 bool TfrmDTCReader::RunDecoder(ecuDTC& decoder) {

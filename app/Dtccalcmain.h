@@ -21,6 +21,8 @@ class QPlainTextEdit;
 class QProgressBar;
 class QTreeWidget;
 class TfrmAbout;
+class TreeFilter;
+class WarningBar;
 class ecuDTC;
 
 class TfrmDTCReader : public QMainWindow, private ReportSink {
@@ -97,4 +99,6 @@ private:
     QAction* miCompare;
     QAction* miAbout;
     TfrmAbout* m_frmAbout;
+    WarningBar* m_warningBar;
+    TreeFilter* m_treeFilter;
 };
