@@ -56,6 +56,11 @@ bool isAsciiAlnum(char32_t c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// Texts whose lengths differ by more than the near distance cannot be near.
+bool lengthsWithinReach(std::string_view a, std::string_view b) {
+    return (a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) <= kNearDistance;
+}
+
 size_t editDistance(std::string_view a, std::string_view b) {
     std::vector<size_t> row(b.size() + 1);
     for (size_t j = 0; j <= b.size(); ++j)
@@ -138,7 +143,8 @@ PartNumberLookup lookupPartNumber(std::string_view text) {
     if (!result.candidates.empty() || key.size() < kShortestNearText)
         return result;
     for (size_t i = 0; i < tree.parts.size(); ++i)
-        if (editDistance(key, tree.parts[i]) <= kNearDistance)
+        if (lengthsWithinReach(key, tree.parts[i]) &&
+            editDistance(key, tree.parts[i]) <= kNearDistance)
             result.candidates.push_back(i);
     return result;
 }

@@ -1,0 +1,44 @@
+// Replays fuzz inputs through any fuzz target without libFuzzer: each argument is a file or a
+// folder of files.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+    std::vector<fs::path> inputs;
+    for (int i = 1; i < argc; ++i) {
+        const fs::path path(argv[i]);
+        if (fs::is_directory(path)) {
+            for (const fs::directory_entry& entry : fs::directory_iterator(path))
+                if (entry.is_regular_file())
+                    inputs.push_back(entry.path());
+        } else {
+            inputs.push_back(path);
+        }
+    }
+    if (inputs.empty()) {
+        std::fprintf(stderr, "usage: %s <input file or folder>...\n(no inputs found)\n", argv[0]);
+        return 2;
+    }
+    std::sort(inputs.begin(), inputs.end());
+    for (const fs::path& input : inputs) {
+        std::ifstream file(input, std::ios::binary);
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
+                                      std::istreambuf_iterator<char>()};
+        if (!file.eof() && file.fail()) {
+            std::fprintf(stderr, "cannot read %s\n", input.c_str());
+            return 1;
+        }
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::printf("%zu inputs replayed\n", inputs.size());
+    return 0;
+}
