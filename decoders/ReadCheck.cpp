@@ -99,12 +99,17 @@ std::optional<ReadFinding> repeatedImage(const uint8_t* data, size_t size) {
 
 // A part number of the tree that reads correctly only with each byte pair swapped.
 std::optional<ReadFinding> swappedText(const uint8_t* data, size_t size) {
-    const FoldedText asRead(data, size);
+    // Folded as read only when a swapped match asks for it: most dumps have none.
+    std::optional<FoldedText> asRead;
     const FoldedText swapped(data, size, true);
     for (const UnitTreeLeaf& leaf : unitTree()) {
         const std::string key = foldPartNumber(leaf.partNumber);
         const std::optional<FoldedText::Match> at = swapped.find(key);
-        if (!at || asRead.find(key))
+        if (!at)
+            continue;
+        if (!asRead)
+            asRead.emplace(data, size);
+        if (asRead->find(key))
             continue;
         const int64_t word = at->offset & ~int64_t(1);
         return ReadFinding{ReadFindingKind::SwappedText,
