@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr size_t kRow = 0x10;
 constexpr uint8_t kErased = 0xFF;
 constexpr uint8_t kBlank = 0x00;
 
@@ -55,17 +54,14 @@ std::optional<ReadFinding> oneValue(const uint8_t* data, size_t size) {
     if (share < kNearlyOneShare)
         return std::nullopt;
     const size_t others = size - *top;
-    size_t inDenseRows = 0;
-    for (size_t row = 0; row < size; row += kRow) {
-        const size_t end = std::min(size, row + kRow);
-        const auto inRow = size_t(
-            std::count_if(data + row, data + end, [&](uint8_t byte) { return byte != value; }));
-        if (inRow >= size_t(kDenseRowBytes))
-            inDenseRows += inRow;
-    }
-    const size_t scattered = others - inDenseRows;
-    if (scattered <= inDenseRows || scattered < kFewestScatteredBytes ||
-        double(scattered) < kLeastScatteredShare * double(size))
+    // A byte of another value next to one more of them belongs to a field or a record.
+    size_t lone = 0;
+    for (size_t i = 0; i < size; ++i)
+        if (data[i] != value && (i == 0 || data[i - 1] == value) &&
+            (i + 1 == size || data[i + 1] == value))
+            ++lone;
+    if (2 * lone <= others || lone < kFewestLoneBytes ||
+        double(lone) < kLeastLoneShare * double(size))
         return std::nullopt;
     char percent[16];
     std::snprintf(percent, sizeof percent, "%.1f %%", 100.0 * share);

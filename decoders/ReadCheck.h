@@ -27,13 +27,12 @@ struct ReadFinding {
 
 /// A dump counts as nearly all one value from this share of its bytes on ...
 constexpr double kNearlyOneShare = 0.95;
-/// ... when fewer than half of its other bytes sit in 16-byte rows holding at least this many of
-/// them (stored data comes in fields and records, the noise of a bad contact in single bytes) ...
-constexpr int kDenseRowBytes = 4;
-/// ... and the scattered bytes are at least this many and this share of the dump: a small
-/// EEPROM or a nearly empty fault log holds a few lone flag and code bytes.
-constexpr size_t kFewestScatteredBytes = 16;
-constexpr double kLeastScatteredShare = 0.005;
+/// ... when more than half of its other bytes stand alone, between two bytes of that value
+/// (stored data comes in fields and records, the noise of a bad contact in single bytes) ...
+/// ... and the lone bytes are at least this many and this share of the dump: a small EEPROM or
+/// a nearly empty fault log holds a few lone flag and code bytes.
+constexpr size_t kFewestLoneBytes = 16;
+constexpr double kLeastLoneShare = 0.005;
 
 /// Checks `size` bytes at `data`. With the id of the selected unit type (1 to 30) it also checks
 /// the identifier areas that type's layout reads; 0 checks only what holds for every type.
