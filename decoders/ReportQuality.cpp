@@ -36,6 +36,12 @@ bool isHeading(std::string_view text) {
 
 } // namespace
 
+bool isRawHex(std::string_view text) {
+    text = trimmed(text);
+    return text.size() > kLongestPlainHex &&
+           std::all_of(text.begin(), text.end(), [](char c) { return std::isxdigit(uint8_t(c)); });
+}
+
 bool isReadableIdentifier(std::string_view text) {
     text = trimmed(text);
     if (text.size() < kShortestIdentifier)
@@ -94,6 +100,9 @@ void ReportQuality::line(std::string_view text, bool firstOfEntry) {
 }
 
 void ReportQuality::identifier(std::string_view text) {
+    // A raw identifier printed in hex reads the same whatever its bytes: it tells nothing.
+    if (isRawHex(text))
+        return;
     if (isReadableIdentifier(text)) {
         if (m_readable++ == 0)
             m_firstReadable = std::string(trimmed(text));

@@ -37,6 +37,9 @@ private:
     std::string m_firstReadable;
 };
 
+/// True when `text` is a long run of hex digits: a raw identifier printed in hex.
+bool isRawHex(std::string_view text);
+
 /// True when `text` reads as an identifier: at least four printable ASCII characters, three of
 /// them letters or digits, not one character repeated, and not a long run of hex digits (a raw
 /// identifier shown in hex reads the same whatever the bytes).

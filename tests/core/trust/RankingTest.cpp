@@ -4,6 +4,7 @@
 
 #include "PartNumber.h"
 #include "ReportCapture.h"
+#include "ReportQuality.h"
 #include "SampleDumps.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,30 @@ TEST(RankingTest, ReasonsNameTheEvidence) {
          {"part number KD45-57K30B at 0x", "identifier page tag 02 01 01 FF at 0x80",
           "readable identifier \"SAMPLE KD45-57K30B\"", "1 known code", "1 undefined code"})
         EXPECT_NE(reasons.find(expected), std::string::npos) << reasons;
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReportQualityTest, CountsIdentifiersCodesAndInvalidData) {
+    ReportQuality quality;
+    for (const char* entry :
+         {"ECU identifier:\n\tSAMPLE 95910-2P400", "ECU identifier2:\n\t\xFF\xFF\xFF\xFF\xFF",
+          "ECU identifier:\n\t53414D504C45303030303033", "ECU identifier block:\nKD45-57K30B",
+          "Error codes:", "\tError code 1) = B1346 Stage Driver airbag resistance too high",
+          "\tError code 2) = Undefined error code [40]", "\tError code 3) = ", "\t\tState: Short",
+          "Error block found", "\tError type (01) code B0020 Left Side Airbag", "\tNo DTC"}) {
+        quality.append(entry);
+    }
+    EXPECT_EQ(quality.readableIdentifiers(), 2);
+    EXPECT_EQ(quality.firstReadableIdentifier(), "SAMPLE 95910-2P400");
+    EXPECT_EQ(quality.unreadableIdentifiers(), 1) << "raw hex tells nothing either way";
+    EXPECT_EQ(quality.knownCodes(), 2);
+    EXPECT_EQ(quality.undefinedCodes(), 1);
+    EXPECT_FALSE(quality.invalidData());
+    quality.append("Invalid EEPROM data");
+    EXPECT_TRUE(quality.invalidData());
 }
 
 } // namespace
