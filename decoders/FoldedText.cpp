@@ -1,6 +1,9 @@
 // Folding a dump's bytes into searchable text, with the offset of every folded character kept.
 #include "FoldedText.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr char kSeparator = '\x01';
@@ -33,6 +36,8 @@ char fold(uint8_t byte) {
 } // namespace
 
 FoldedText::FoldedText(const uint8_t* data, size_t size, bool swapPairs) {
+    // Offsets are kept in 32 bits; dump files end far below 4 GiB.
+    size = std::min<size_t>(size, std::numeric_limits<uint32_t>::max());
     m_text.reserve(size / 4);
     m_offsets.reserve(size / 4);
     for (size_t i = 0; i < size; ++i) {

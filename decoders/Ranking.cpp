@@ -86,7 +86,8 @@ TypeEvidence weighType(int32_t typeId, const uint8_t* data, size_t size) {
 
 std::vector<RankedLeaf> rankLeaves(const uint8_t* data, size_t size) {
     std::vector<RankedLeaf> ranked;
-    if (!data || size == 0)
+    const auto takesSize = [&](const UnitType& type) { return size_t(type.dumpSize) == size; };
+    if (!data || std::none_of(unitTypes().begin(), unitTypes().end(), takesSize))
         return ranked;
     const FoldedText text(data, size);
     std::map<int32_t, TypeEvidence> byType;
