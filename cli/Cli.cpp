@@ -40,9 +40,9 @@ constexpr char kUsage[] =
     "\n"
     "Exit status: 0 when every dump was decoded, 1 when a dump could not be read or has\n"
     "the wrong size (for --guess and --identify: when no unit type takes its size), 2 for\n"
-    "a usage error, an unknown unit type or a unit type without a decoder. --compare exits with 0 "
-    "when the reads are identical,\n"
-    "1 when they differ and 2 when a file cannot be read.\n";
+    "a usage error, an unknown unit type or a unit type without a decoder. --compare exits\n"
+    "with 0 when the reads are identical, 1 when they differ and 2 when a file cannot be\n"
+    "read.\n";
 
 // Writes each report entry as UTF-8, ended by one newline.
 class StreamSink : public ReportSink {
