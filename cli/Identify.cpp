@@ -3,6 +3,7 @@
 
 #include "Cli.h"
 #include "DumpFile.h"
+#include "QuotedName.h"
 #include "Ranking.h"
 #include "ReadCheck.h"
 #include "Registry.h"
@@ -16,7 +17,7 @@ constexpr char kProgram[] = "faultwise-cli";
 void warnAboutRead(const std::string& path, const std::vector<uint8_t>& dump, int32_t typeId,
                    std::ostream& err) {
     for (const ReadFinding& finding : checkRead(dump.data(), dump.size(), typeId))
-        err << kProgram << ": " << path << ": warning: " << finding.text << '\n';
+        err << kProgram << ": " << quotedName(path) << ": warning: " << finding.text << '\n';
 }
 
 int identifyDumps(const std::vector<std::string>& paths, std::ostream& out, std::ostream& err) {
@@ -24,21 +25,21 @@ int identifyDumps(const std::vector<std::string>& paths, std::ostream& out, std:
     for (const std::string& path : paths) {
         std::vector<uint8_t> dump;
         std::string reason;
-        if (!readDumpFile(path, dump, reason)) {
-            err << kProgram << ": " << path << ": " << reason << '\n';
+        if (!loadDumpFile(path, dump, reason)) {
+            err << kProgram << ": " << quotedName(path) << ": " << reason << '\n';
             status = kCliSomeDumpFailed;
             continue;
         }
         const std::vector<RankedLeaf> ranked = rankLeaves(dump.data(), dump.size());
         if (ranked.empty()) {
-            err << kProgram << ": " << path << ": no unit type takes a dump of " << dump.size()
-                << " bytes\n";
+            err << kProgram << ": " << quotedName(path) << ": no unit type takes a dump of "
+                << dump.size() << " bytes\n";
             status = kCliSomeDumpFailed;
             continue;
         }
         warnAboutRead(path, dump, 0, err);
         if (paths.size() > 1)
-            out << "==> " << path << " <==\n";
+            out << "==> " << quotedName(path) << " <==\n";
         for (const RankedLeaf& candidate : ranked) {
             const UnitTreeLeaf& leaf = unitTree()[candidate.leaf];
             const UnitType& type = *findUnitType(candidate.typeId);

@@ -3,6 +3,7 @@
 
 #include "Cli.h"
 #include "PartNumber.h"
+#include "QuotedName.h"
 #include "Registry.h"
 
 namespace {
@@ -41,7 +42,7 @@ int refuseTypeArgument(const TypeArgument& argument, const std::string& text, st
         err << "faultwise-cli: Sorry. No DTC calc for this item.\n";
         return kCliUsage;
     }
-    err << "faultwise-cli: unknown unit type '" << text << "'\n";
+    err << "faultwise-cli: unknown unit type '" << quotedName(text) << "'\n";
     if (!argument.nearMatches.empty()) {
         err << "faultwise-cli: near matches:";
         for (size_t i = 0; i < argument.nearMatches.size(); ++i)

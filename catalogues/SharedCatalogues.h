@@ -1,7 +1,7 @@
 // The catalogues that several decoders share.
 #pragma once
 
-#include "Dtc.h"
+#include "DtcCatalogue.h"
 
 /// Kia and Hyundai body codes, looked up by the four hex digits of the code, ended by a 0 row.
 extern const DtcCatalogue dtcHyundaiKia;
