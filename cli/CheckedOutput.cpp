@@ -1,38 +1,57 @@
 // Standard output of faultwise-cli: buffered writes to a descriptor, each one checked.
 #include "CheckedOutput.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
 
 DescriptorOutput::DescriptorOutput(int fd)
-    : m_fd(fd) {
-    setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
-}
+    : m_fd(fd)
+    , m_lineBuffered(::isatty(fd) == 1) {}
 
 DescriptorOutput::~DescriptorOutput() {
     close();
 }
 
 bool DescriptorOutput::drain() {
-    const char* next = pbase();
-    while (m_error == 0 && next < pptr()) {
-        const ssize_t written = ::write(m_fd, next, size_t(pptr() - next));
+    size_t done = 0;
+    while (m_error == 0 && done < m_used) {
+        const ssize_t written = ::write(m_fd, m_buffer.data() + done, m_used - done);
         if (written >= 0)
-            next += written;
+            done += size_t(written);
         else if (errno != EINTR)
             m_error = errno;
     }
-    setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+    m_used = 0;
     return m_error == 0;
 }
 
+bool DescriptorOutput::append(const char* text, size_t count) {
+    if (m_error != 0)
+        return false;
+    const bool lineEnds = m_lineBuffered && std::memchr(text, '\n', count) != nullptr;
+    while (count > 0) {
+        if (m_used == m_buffer.size() && !drain())
+            return false;
+        const size_t part = std::min(count, m_buffer.size() - m_used);
+        std::memcpy(m_buffer.data() + m_used, text, part);
+        m_used += part;
+        text += part;
+        count -= part;
+    }
+    return !lineEnds || drain();
+}
+
 DescriptorOutput::int_type DescriptorOutput::overflow(int_type ch) {
-    if (!drain())
-        return traits_type::eof();
-    if (!traits_type::eq_int_type(ch, traits_type::eof()))
-        sputc(traits_type::to_char_type(ch));
-    return traits_type::not_eof(ch);
+    if (traits_type::eq_int_type(ch, traits_type::eof()))
+        return sync() == 0 ? traits_type::not_eof(ch) : traits_type::eof();
+    const char c = traits_type::to_char_type(ch);
+    return append(&c, 1) ? ch : traits_type::eof();
+}
+
+std::streamsize DescriptorOutput::xsputn(const char* text, std::streamsize count) {
+    return append(text, size_t(count)) ? count : 0;
 }
 
 int DescriptorOutput::sync() {

@@ -3,9 +3,11 @@
 #include "Cli.h"
 #include "DumpFileSystem.h"
 #include "ReportCapture.h"
+#include "Sanitizers.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
@@ -21,18 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
 
 // A type-12 dump as a working unit leaves it: zero-filled but for its identifier, so that the read
 // check has nothing to warn of on stderr.
@@ -175,6 +165,35 @@ TEST_F(CliProcessTest, OutputThatCanBeWrittenIsWrittenWhole) {
     const std::vector<const char*> argv{"faultwise-cli", "12", dump.c_str(), dump.c_str()};
     runCli(int(argv.size()), argv.data(), inProcessOut, inProcessErr);
     EXPECT_EQ(run.out, inProcessOut.str());
+}
+
+// On a terminal, reports on stdout and messages on stderr show in the order they were written.
+// The output is small enough to wait in the terminal's buffer until the child has ended.
+TEST_F(CliProcessTest, OnATerminalReportsAndMessagesKeepTheirOrder) {
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (terminal < 0 || ::grantpt(terminal) != 0 || ::unlockpt(terminal) != 0)
+        GTEST_SKIP() << "no pseudo-terminal";
+    const std::string side = ::ptsname(terminal);
+    const std::string good = write("good.bin", unitDump());
+    const std::string small = write("small.bin", filledDump(0x10, 0x00));
+    runProcess({"12", good, small, good}, [&] {
+        const int fd = ::open(side.c_str(), O_RDWR | O_NOCTTY);
+        if (fd < 0 || ::dup2(fd, STDOUT_FILENO) < 0 || ::dup2(fd, STDERR_FILENO) < 0)
+            ::_exit(122);
+        ::close(fd);
+    });
+    std::string shown;
+    char chunk[0x400];
+    for (ssize_t got; (got = ::read(terminal, chunk, sizeof chunk)) > 0;)
+        shown.append(chunk, size_t(got));
+    ::close(terminal);
+    shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());
+
+    std::ostringstream report, unused;
+    const std::vector<const char*> argv{"faultwise-cli", "12", good.c_str()};
+    runCli(int(argv.size()), argv.data(), report, unused);
+    EXPECT_EQ(shown, "==> " + good + " <==\n" + report.str() + "faultwise-cli: " + small +
+                         ": File size do not match\n" + "==> " + good + " <==\n" + report.str());
 }
 
 TEST_F(CliProcessTest, A16MiBFileUnderATightMemoryLimitIsRefused) {

@@ -3,6 +3,7 @@
 #include "DumpFile.h"
 #include "DumpFileSystem.h"
 #include "ReportCapture.h"
+#include "Sanitizers.h"
 
 #include <gtest/gtest.h>
 
@@ -19,18 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
 
 struct Loaded {
     bool ok;
@@ -230,7 +219,6 @@ TEST_F(DumpFileTest, RunningOutOfMemoryIsAReasonNotACrash) {
     if (kAddressSanitizer)
         GTEST_SKIP() << "the address sanitizer needs far more address space than any limit here";
     const std::string path = sparse("limit.bin", 0x1000000);
-    testing::FLAGS_gtest_death_test_style = "fast";
     EXPECT_EXIT(loadUnderMemoryLimit(path), testing::ExitedWithCode(0),
                 "^There is not enough memory to read it\\.\n$");
 }
