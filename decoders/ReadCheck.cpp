@@ -15,6 +15,7 @@
 namespace {
 
 constexpr uint8_t kErased = 0xFF;
+constexpr size_t kLongestTextSearch = 0x100000;
 constexpr uint8_t kBlank = 0x00;
 
 std::string hex(int64_t value) {
@@ -153,7 +154,11 @@ std::vector<ReadFinding> checkRead(const uint8_t* data, size_t size, int32_t typ
         return findings;
     if (const std::optional<ReadFinding> repeated = repeatedImage(data, size))
         findings.push_back(*repeated);
-    if (const std::optional<ReadFinding> swapped = swappedText(data, size))
+    // The largest unit holds 320 KiB; a far larger file is no dump, and folding it whole would
+    // cost memory to no purpose.
+    const std::optional<ReadFinding> swapped =
+        size <= kLongestTextSearch ? swappedText(data, size) : std::nullopt;
+    if (swapped)
         findings.push_back(*swapped);
     const UnitType* type = findUnitType(typeId);
     if (type && size_t(type->dumpSize) == size)

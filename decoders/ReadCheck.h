@@ -36,6 +36,7 @@ constexpr double kLeastLoneShare = 0.005;
 
 /// Checks `size` bytes at `data`. With the id of the selected unit type (1 to 30) it also checks
 /// the identifier areas that type's layout reads; 0 checks only what holds for every type.
+/// Byte-swapped part numbers are looked for in dumps of up to 1 MiB.
 std::vector<ReadFinding> checkRead(const uint8_t* data, size_t size, int32_t typeId = 0);
 
 /// The identifier areas of type `typeId` that hold only 0x00 or only 0xFF, as findings.
