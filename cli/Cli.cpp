@@ -30,10 +30,12 @@ constexpr char kUsage[] =
     "       faultwise-cli --identify <dump>...  rank those unit types by the dump's content\n"
     "       faultwise-cli --compare <a> <b>  tell whether two reads of a chip are identical\n"
     "       faultwise-cli --help | --version\n"
-    "\n"
-    "<type> is a type id (1 to 30) or a part number as printed on the unit's label: case,\n"
-    "blanks and dashes do not matter, nor Cyrillic or Latin look-alike letters, nor the\n"
-    "letter O for the digit 0.\n"
+    "\n";
+// Between the two parts: "<type> is a type id (1 to N)", N the highest id.
+constexpr char kUsageTail[] =
+    " or a part number as printed on the unit's\n"
+    "label: case, blanks and dashes do not matter, nor Cyrillic or Latin look-alike letters,\n"
+    "nor the letter O for the digit 0.\n"
     "Lines of --list: type id, make, part number, decoder class, dump size in bytes,\n"
     "separated by tabs. --identify adds a score and the reasons for it, best first.\n"
     "Signs of a bad read (an erased or blank chip, a mirrored image, byte-swapped words,\n"
@@ -163,7 +165,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     const std::string& command = args[0];
     if (command == "--help" || command == "-h") {
-        out << kUsage;
+        out << kUsage << "<type> is a type id (" << kFirstTypeId << " to " << lastTypeId() << ")"
+            << kUsageTail;
         return kCliOk;
     }
     if (command == "--version") {

@@ -23,7 +23,7 @@ void expect(bool holds) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
-    const auto typeId = int32_t(data[0] % (kLastTypeId + 1));
+    const auto typeId = int32_t(data[0] % (lastTypeId() + 1));
     for (const ReadFinding& finding : checkRead(data + 1, size - 1, typeId))
         expect(!finding.text.empty() && finding.offset >= 0 && finding.length >= 0 &&
                size_t(finding.offset) <= size - 1);
