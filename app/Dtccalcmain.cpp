@@ -2,6 +2,7 @@
 #include "Dtccalcmain.h"
 
 #include "About.h"
+#include "BestLeaves.h"
 #include "CalloutPanel.h"
 #include "CompareDumps.h"
 #include "DumpLoader.h"
@@ -14,10 +15,14 @@
 #include "RecordHeader.h"
 #include "ReportExplainer.h"
 #include "Product.h"
+#include "ReadCheck.h"
 #include "Registry.h"
 #include "ReportText.h"
 #include "RunDecoder.h"
 #include "ScreenFit.h"
+#include "SizeMismatch.h"
+#include "TreeFilter.h"
+#include "WarningBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,7 +54,6 @@ namespace {
 
 constexpr int kTypeIdRole = Qt::UserRole;
 constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
-constexpr char kSizeMismatch[] = "File size do not match";
 constexpr char kReportWithHeader[] = "Report with header (*.txt)";
 // The tree's width and the info panel's height when the window opens.
 constexpr int kTreeWidth = 201;
@@ -81,6 +85,8 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     , dlgFileSave(nullptr)
     , dlgFileCompare(nullptr)
     , m_frmAbout(nullptr)
+    , m_warningBar(new WarningBar(this))
+    , m_treeFilter(new TreeFilter(m_tvTypes, this))
     , m_explainer(nullptr) {
     setObjectName(QStringLiteral("frmDTCReader"));
     setWindowTitle(
@@ -147,6 +153,7 @@ QWidget* TfrmDTCReader::buildTypesPanel() {
     m_tvTypes->setHeaderHidden(true);
     m_tvTypes->setAcceptDrops(false);
     m_tvTypes->viewport()->setAcceptDrops(false);
+    layout->addWidget(m_treeFilter);
     layout->addWidget(m_tvTypes);
     return pnlTypes;
 }
@@ -169,6 +176,7 @@ QWidget* TfrmDTCReader::buildReportPanel() {
     // Drops land on the window, which opens them like "&Open..." does.
     m_mOutput->setAcceptDrops(false);
     m_mOutput->viewport()->setAcceptDrops(false);
+    layout->addWidget(m_warningBar);
     // The hex view below the report shows the bytes behind the selected report line.
     auto* reportSplitter = new QSplitter(Qt::Vertical, pnlReport);
     auto* hexView = new HexView(reportSplitter);
@@ -341,6 +349,9 @@ bool TfrmDTCReader::openDump(const QString& path) {
     UpdateCheckEnabled();
     markFittingTypes();
     m_mOutput->clear();
+    m_warningBar->showFindings(
+        checkRead(reinterpret_cast<const uint8_t*>(m_dump.constData()), size_t(m_dump.size())));
+    markBestLeaves(m_tvTypes, m_dump);
     return true;
 }
 
@@ -445,10 +456,15 @@ void TfrmDTCReader::CheckDTC() {
         m_mOutput->appendPlainText(m_newReport.join(QLatin1Char('\n')));
     m_newReport.clear();
     m_Ani->setVisible(false);
-    if (!decoded)
-        showError(QString::fromUtf8(kSizeMismatch));
-    else
-        showReportFrom(firstNewLine);
+    if (!decoded) {
+        showSizeMismatch(this, m_dump.size(), decoder->getDumpSize());
+        return;
+    }
+    showReportFrom(firstNewLine);
+    // With the type known, the read check also looks at the areas that its layout reads.
+    m_warningBar->showFindings(
+        checkRead(reinterpret_cast<const uint8_t*>(m_dump.constData()), size_t(m_dump.size()),
+                  m_tvTypes->selectedItems().constFirst()->data(0, kTypeIdRole).toInt()));
 }
 
 // Scrolls the report so that `line`, the first of a new report, is the top line in view.

@@ -26,6 +26,8 @@ class QProgressBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TfrmAbout;
+class TreeFilter;
+class WarningBar;
 class ecuDTC;
 
 class TfrmDTCReader : public QMainWindow, private ReportSink {
@@ -119,5 +121,7 @@ private:
     QAction* miCompare;
     QAction* miAbout;
     TfrmAbout* m_frmAbout;
+    WarningBar* m_warningBar;
+    TreeFilter* m_treeFilter;
     ReportExplainer* m_explainer;
 };

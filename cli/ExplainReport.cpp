@@ -3,9 +3,11 @@
 #include "ExplainReport.h"
 #include "Cli.h"
 #include "QuotedName.h"
+#include "TypeArgument.h"
 
 #include "Cp1252.h"
 #include "DumpFile.h"
+#include "PartNumber.h"
 #include "Sha256.h"
 
 #include <nlohmann/json.hpp>
@@ -16,7 +18,6 @@
 namespace {
 
 constexpr char kProgram[] = "faultwise-cli";
-constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
 constexpr char kSizeMismatch[] = "File size do not match";
 
 // Loads and explains one dump; on failure tells why on `err` and returns false.
@@ -51,22 +52,21 @@ std::string formatRanges(const std::vector<DumpRange>& ranges) {
 }
 
 const UnitTreeLeaf* leafOfArgument(const std::string& typeArgument, int32_t typeId) {
-    for (const UnitTreeLeaf& leaf : unitTree())
-        if (leaf.typeId == typeId && typeArgument == leaf.partNumber)
-            return &leaf;
+    const PartNumberLookup lookup = lookupPartNumber(typeArgument);
+    if (lookup.found() && unitTree()[lookup.leaf].typeId == typeId)
+        return &unitTree()[lookup.leaf];
     for (const UnitTreeLeaf& leaf : unitTree())
         if (leaf.typeId == typeId)
             return &leaf;
     return nullptr;
 }
 
-int explainReport(const std::string& typeArgument, const std::string& path, TypeLookup lookup,
-                  std::ostream& out, std::ostream& err) {
-    const int32_t typeId = lookup(typeArgument);
-    if (!createDecoder(typeId)) {
-        err << kProgram << ": " << kNoDecoder << '\n';
-        return kCliUsage;
-    }
+int explainReport(const std::string& typeArgument, const std::string& path, std::ostream& out,
+                  std::ostream& err) {
+    const TypeArgument type = resolveTypeArgument(typeArgument);
+    if (type.kind != TypeArgument::WithDecoder)
+        return refuseTypeArgument(type, typeArgument, err);
+    const int32_t typeId = type.typeId;
     std::vector<uint8_t> dump;
     std::vector<ExplainedEntry> entries;
     if (!explainFile(path, typeId, dump, entries, err))
@@ -100,13 +100,14 @@ std::string jsonReportLine(const std::string& file, const std::vector<uint8_t>& 
 }
 
 int jsonReports(const std::string& typeArgument, const std::vector<std::string>& paths,
-                TypeLookup lookup, std::ostream& out, std::ostream& err) {
-    const int32_t typeId = lookup(typeArgument);
+                std::ostream& out, std::ostream& err) {
+    const TypeArgument type = resolveTypeArgument(typeArgument);
+    if (type.kind != TypeArgument::WithDecoder)
+        return refuseTypeArgument(type, typeArgument, err);
+    const int32_t typeId = type.typeId;
     const UnitTreeLeaf* leaf = leafOfArgument(typeArgument, typeId);
-    if (!leaf || !createDecoder(typeId)) {
-        err << kProgram << ": " << kNoDecoder << '\n';
-        return kCliUsage;
-    }
+    if (!leaf)
+        return refuseTypeArgument(TypeArgument{}, typeArgument, err);
     int status = kCliOk;
     for (const std::string& path : paths) {
         if (!out)

@@ -9,26 +9,24 @@
 #include <string>
 #include <vector>
 
-/// Names the type id of a <type> argument, 0 when it names none.
-using TypeLookup = int32_t (*)(const std::string& argument);
-
 /// `--explain <type> <dump>`: prints every report entry (UTF-8) followed by a line "\t@ " with
 /// its ranges ("0x48030-0x48033, 0x48034-0x4803E", ends included), or "\t@ none". Returns the
 /// CLI's exit status.
-int explainReport(const std::string& typeArgument, const std::string& path, TypeLookup lookup,
-                  std::ostream& out, std::ostream& err);
+int explainReport(const std::string& typeArgument, const std::string& path, std::ostream& out,
+                  std::ostream& err);
 
 /// `--json <type> <dump>...`: one JSON object per decoded dump, one per line. A dump that cannot
 /// be read or has the wrong size gives no object and a message on `err`. Returns the CLI's exit
 /// status.
 int jsonReports(const std::string& typeArgument, const std::vector<std::string>& paths,
-                TypeLookup lookup, std::ostream& out, std::ostream& err);
+                std::ostream& out, std::ostream& err);
 
 /// The ranges as --explain prints them after "\t@ ".
 std::string formatRanges(const std::vector<DumpRange>& ranges);
 
-/// The leaf that a <type> argument stands for: the leaf of that part number, or for a type id
-/// the first leaf of that type in tree order; null when no leaf carries `typeId`.
+/// The leaf that a <type> argument of type `typeId` stands for: the leaf of that part number (as
+/// the part-number lookup finds it), or for a type id the first leaf of that type in tree order;
+/// null when no leaf carries `typeId`.
 const UnitTreeLeaf* leafOfArgument(const std::string& typeArgument, int32_t typeId);
 
 /// The JSON object of one decoded dump, on one line without its newline. `file` is the name as
