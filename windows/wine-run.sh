@@ -4,8 +4,9 @@
 prefix=$1
 shift
 export WINEPREFIX="$prefix" WINEDEBUG=-all
-# No first-run dialogs offering to download .NET and Gecko, and no display to show them on.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No first-run dialogs offering to download .NET and Gecko, no display to show them on, and no
+# menu entries written into the home folder.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 if command -v wine64 >/dev/null; then
     exec wine64 "$@"
