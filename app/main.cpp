@@ -2,11 +2,9 @@
 #include "AppIcon.h"
 #include "Dtccalcmain.h"
 #include "Product.h"
+#include "StartUp.h"
 
 #include <QApplication>
-#include <QMessageBox>
-
-#include <exception>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,15 +13,9 @@ int main(int argc, char** argv) {
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(FAULTWISE_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
-    try {
+    return runGuarded([] {
         TfrmDTCReader frmDTCReader;
         frmDTCReader.show();
-        return app.exec();
-    } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(product::kName),
-                              QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(product::kName), QString());
-    }
-    return 0;
+        return QApplication::exec();
+    });
 }
