@@ -25,7 +25,7 @@ export QT_QPA_PLATFORM=xcb
 "$window_program" >"$work/faultwise.log" 2>&1 &
 pids+=($!)
 title='Faultwise by https://faultwise.example'
-for _ in $(seq 100); do
+for _ in $(seq 300); do # up to 30 s: sanitized builds start slowly
     xprop -name "$title" WM_CLASS >"$work/class" 2>/dev/null && break
     sleep 0.1
 done
