@@ -107,7 +107,7 @@ std::string foldPartNumber(std::string_view text) {
         } else {
             const auto alike =
                 std::find_if(kLookAlikes.begin(), kLookAlikes.end(),
-                             [&](const auto& pair) { return pair.first == codePoint; });
+                             [code = codePoint](const auto& pair) { return pair.first == code; });
             if (alike != kLookAlikes.end())
                 folded += foldAscii(alike->second);
             else
