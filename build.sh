@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one place: installs what is missing, builds, then runs the window
-# ("run"), every test ("test") or a decoder fuzzing campaign ("fuzz [seconds]").
+# ("run"), every test ("test"), serves the web page ("web") or runs a decoder fuzzing campaign
+# ("fuzz [seconds]").
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file)
+    desktop-file-utils appstream dpkg-dev file
+    emscripten chromium chromium-driver python3-selenium)
 # libFuzzer and the sanitizer runtimes come with clang.
 fuzz_packages=(clang libclang-rt-14-dev)
 
@@ -50,6 +52,14 @@ test)
     build
     ctest --preset default
     ;;
+web)
+    ensure_packages
+    cmake --preset default
+    cmake --build --preset default --target faultwise_web_page --parallel "$(nproc)"
+    echo "build.sh: serving build/web/ on 127.0.0.1 only (Ctrl+C stops); build/faultwise.html" \
+        "is the same page in one file" >&2
+    exec /usr/bin/python3 web/tools/serve.py build/web
+    ;;
 fuzz)
     seconds=${2:-1800}
     packages+=("${fuzz_packages[@]}")
@@ -62,7 +72,7 @@ fuzz)
         -artifact_prefix=build-fuzz/findings/ build-fuzz/corpus build-fuzz/fuzz/seeds
     ;;
 *)
-    echo "usage: ./build.sh run | test | fuzz [seconds]" >&2
+    echo "usage: ./build.sh run | test | web | fuzz [seconds]" >&2
     exit 2
     ;;
 esac
