@@ -28,10 +28,6 @@ std::string hex(size_t value, int width) {
     return text;
 }
 
-std::string sizeText(size_t size) {
-    return std::to_string(size) + (size == 1 ? " byte" : " bytes");
-}
-
 // A JS Uint8Array (or ArrayBuffer view) copied into the wasm heap.
 std::vector<uint8_t> bytesOf(const val& array) {
     std::vector<uint8_t> bytes(array["length"].as<size_t>());
@@ -85,9 +81,9 @@ val check(int32_t typeId) {
     case CheckOutcome::SizeMismatch:
         result.set("ok", false);
         result.set("message", std::string(kSizeMismatch));
-        result.set("detail", "The dump has " + sizeText(session().dumpSize()) +
-                                 "; the unit type takes " +
-                                 sizeText(size_t(findUnitType(typeId)->dumpSize)) + ".");
+        result.set("detail", "The dump has " + std::to_string(session().dumpSize()) +
+                                 " bytes; this unit type takes " +
+                                 std::to_string(findUnitType(typeId)->dumpSize) + " bytes.");
         break;
     }
     return result;

@@ -307,7 +307,8 @@
   });
 
   document.addEventListener("keydown", (event) => {
-    if (!core || !(event.ctrlKey || event.metaKey) || event.altKey || messageDialog.open)
+    if (!core || !(event.ctrlKey || event.metaKey) || event.altKey || messageDialog.open ||
+        aboutDialog.open)
       return;
     const key = event.key.toLowerCase();
     if (key === "o")
@@ -421,7 +422,7 @@
     $("about-web").href = about.webAddress;
     $("about-mail").textContent = about.contactEmail;
     $("about-mail").href = "mailto:" + about.contactEmail;
-    document.title = about.name;
+    document.title = about.name + " by " + about.webAddress;
   }
   $("about-open").addEventListener("click", () => aboutDialog.showModal());
   $("about-ok").addEventListener("click", () => aboutDialog.close());
