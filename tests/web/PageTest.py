@@ -257,6 +257,22 @@ class PageTest(unittest.TestCase):
         first[3].click()
         self.assertEqual(self.status(), f"Offset 0x3: 0x{path.read_bytes()[3]:02X}")
 
+    def test_hex_view_pages_through_the_largest_dump(self):
+        toggle = self.driver.find_element(By.ID, "hex-toggle")
+        toggle.click()  # hidden while the dump opens, shown afterwards
+        path = self.sample("01_ecu2p400.bin")
+        self.open_dump(path)
+        toggle.click()
+        hex_view = self.by_testid("hex")
+        offsets = lambda: [e.text for e in hex_view.find_elements(By.CSS_SELECTOR, ".offset")]
+        self.assertEqual(offsets()[0], "00000000")
+        self.js("arguments[0].scrollTop = arguments[0].scrollHeight", hex_view)
+        WebDriverWait(self.driver, 5).until(lambda d: offsets()[-1:] == ["0004FFF0"])
+        self.assertLess(len(offsets()), 100)
+        last = hex_view.find_elements(By.CSS_SELECTOR, ".hex-row")[-1]
+        self.assertEqual([b.text for b in last.find_elements(By.CSS_SELECTOR, ".byte")],
+                         [f"{b:02X}" for b in path.read_bytes()[-16:]])
+
     def test_compare_tells_whether_two_reads_differ(self):
         path = self.sample("07_")
         self.open_dump(path)

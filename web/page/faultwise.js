@@ -228,7 +228,8 @@
     showReport();
     warning.hidden = true;
     warning.textContent = "";
-    showHex();
+    hex.scrollTop = 0;
+    layoutHex();
   }
 
   function check() {
@@ -352,18 +353,19 @@
 
   // ---- Hex view: only the rows in sight are in the document -------------------------------
 
-  function showHex() {
-    const rows = Math.ceil(core.dumpSize() / kHexRowBytes);
+  // Sizes the scroll area to the whole dump; the row height is measured once the pane shows.
+  function layoutHex() {
+    if (hex.hidden || !core)
+      return;
     if (hexRowHeight === 0) {
       const probe = document.createElement("div");
       probe.className = "hex-row";
       probe.textContent = "0";
       hexRows.append(probe);
-      hexRowHeight = probe.getBoundingClientRect().height || 16;
+      hexRowHeight = probe.getBoundingClientRect().height;
       probe.remove();
     }
-    hexSpacer.style.height = rows * hexRowHeight + "px";
-    hex.scrollTop = 0;
+    hexSpacer.style.height = Math.ceil(core.dumpSize() / kHexRowBytes) * hexRowHeight + "px";
     paintHex();
   }
 
@@ -407,7 +409,7 @@
   $("hex-toggle").addEventListener("click", () => {
     hex.hidden = !hex.hidden;
     $("hex-toggle").setAttribute("aria-pressed", hex.hidden ? "false" : "true");
-    paintHex();
+    layoutHex();
   });
 
   // ---- About ------------------------------------------------------------------------------
