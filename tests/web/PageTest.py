@@ -214,6 +214,29 @@ class PageTest(unittest.TestCase):
         self.check()
         self.assertEqual(self.report().encode("utf-8") + b"\n", self.cli_report(6, path))
 
+    def test_a_drop_that_is_not_one_dump_changes_nothing(self):
+        path = self.sample("06_")
+        self.open_dump(path)
+        self.select_leaf(6)
+        self.check()
+        report = self.report()
+        drop = """
+            const transfer = new DataTransfer();
+            for (const [name, size] of arguments[0])
+                transfer.items.add(new File([new Uint8Array(size)], name));
+            document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: transfer,
+                                                               bubbles: true, cancelable: true}));
+        """
+        self.js(drop, [["a.bin", 256], ["b.bin", 256]])
+        self.assertIsNone(self.message())
+        self.js(drop, [["big.bin", 16 * 1024 * 1024 + 1]])
+        WebDriverWait(self.driver, 10).until(
+            lambda d: self.js("return arguments[0].open", self.by_testid("message")))
+        self.assertEqual(self.message(), ('Cannot open file "big.bin". The file has 16777217 '
+                                          'bytes; dumps are at most 16 MiB.', ""))
+        self.assertEqual(self.status(), "File: " + path.name)
+        self.assertEqual(self.report(), report)
+
     def test_filter_narrows_the_leaves(self):
         filter_box = self.by_testid("filter")
         cases = [("2p4", ["95910-2P400"]), ("tl0-g9", ["77960-TL0-G914-M1", "77960-TL0-G920-M1"]),
