@@ -270,6 +270,38 @@ class PageTest(unittest.TestCase):
         focused.send_keys(Keys.ARROW_UP)
         self.assertEqual(self.driver.switch_to.active_element.get_attribute("data-make"), "KIA")
 
+    def test_everything_fits_a_small_desktop_and_a_tablet(self):
+        for width, height, tablet in [(1024, 768, False), (768, 1024, True), (1024, 768, True)]:
+            with self.subTest(width=width, height=height, tablet=tablet):
+                self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": 1, "mobile": tablet})
+                self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                            {"enabled": tablet})
+                try:
+                    self.headless.load(self.driver, self.address)
+                    layout = self.js("""
+                        const inView = (e) => { const r = e.getBoundingClientRect();
+                            return r.left >= 0 && r.top >= 0 && r.right <= innerWidth &&
+                                   r.bottom <= innerHeight && r.width > 0 && r.height > 0; };
+                        const controls = [...document.querySelectorAll('.toolbar button'),
+                            ...['filter', 'tree', 'report', 'hex', 'status'].map(
+                                (id) => document.getElementById(id))];
+                        return {overflow: document.documentElement.scrollWidth > innerWidth,
+                                outside: controls.filter((e) => !inView(e)).map((e) => e.id),
+                                report: document.getElementById('report').clientWidth,
+                                smallest: Math.min(...[...document.querySelectorAll(
+                                    '.toolbar button, .make > .label')].map(
+                                    (e) => e.getBoundingClientRect().height))};""")
+                    self.assertFalse(layout["overflow"])
+                    self.assertEqual(layout["outside"], [])
+                    self.assertGreaterEqual(layout["report"], 480)
+                    # Big enough to hit with a finger.
+                    self.assertGreaterEqual(layout["smallest"], 28)
+                finally:
+                    self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+                    self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                                {"enabled": False})
+
     def test_hex_view_shows_the_dump_and_tells_a_clicked_byte(self):
         path = self.sample("07_")
         self.open_dump(path)
