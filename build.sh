@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one place: installs what is missing, builds, then runs the window
-# ("run"), every test ("test"), serves the web page ("web") or runs a decoder fuzzing campaign
-# ("fuzz [seconds]").
+# ("run"), every test ("test"), serves the web page ("web") or runs a fuzzing campaign
+# ("fuzz [target] [seconds]").
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -61,18 +61,42 @@ web)
     exec /usr/bin/python3 web/tools/serve.py build/web
     ;;
 fuzz)
+    # ./build.sh fuzz [target] [seconds]: a campaign over one target (decoder_fuzz unless named),
+    # then the new inputs that add coverage are merged into fuzz/corpus/<target>.
+    target=decoder_fuzz
+    if [ -n "${2:-}" ] && [[ ! "$2" =~ ^[0-9]+$ ]]; then
+        target=$2
+        shift
+    fi
     seconds=${2:-1800}
     packages+=("${fuzz_packages[@]}")
     ensure_packages
     cmake --preset fuzz
     cmake --build --preset fuzz --parallel "$(nproc)"
-    # New inputs go to build-fuzz/corpus, crashes to build-fuzz/findings; one process, one core.
-    mkdir -p build-fuzz/corpus build-fuzz/findings
-    exec build-fuzz/decoder_fuzz -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix=build-fuzz/findings/ build-fuzz/corpus build-fuzz/fuzz/seeds
+    if [ ! -x "build-fuzz/$target" ]; then
+        echo "build.sh: no fuzz target '$target'; see fuzz/CMakeLists.txt" >&2
+        exit 2
+    fi
+    # New inputs go to build-fuzz/corpus/<target>, crashes to build-fuzz/findings; one core.
+    found=build-fuzz/corpus/$target
+    kept=fuzz/corpus/$target
+    generated=build-fuzz/fuzz/seeds/$target
+    mkdir -p "$found" "$kept" build-fuzz/findings
+    inputs=("$found" "$kept")
+    [ -d "$generated" ] && inputs+=("$generated")
+    status=0
+    nice -n 10 "build-fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix="build-fuzz/findings/$target-" "${inputs[@]}" || status=$?
+    # Only small inputs go into the repository, and only those that reach code no kept input
+    # reaches (-merge=1 counting edges alone, not hit counts), so that it stays minimal.
+    staged=build-fuzz/merge/$target
+    rm -rf "$staged" && mkdir -p "$staged"
+    find "$found" -type f -size "-${FUZZ_CORPUS_MAX_BYTES:-16384}c" -exec cp -t "$staged" {} +
+    nice -n 10 "build-fuzz/$target" -merge=1 -use_counters=0 "$kept" "$staged"
+    exit "$status"
     ;;
 *)
-    echo "usage: ./build.sh run | test | web | fuzz [seconds]" >&2
+    echo "usage: ./build.sh run | test | web | fuzz [target] [seconds]" >&2
     exit 2
     ;;
 esac

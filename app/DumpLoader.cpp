@@ -1,50 +1,27 @@
-// Dump loading: refuses directories, devices, FIFOs and oversized files before opening them.
+// Loading a dump file for the window through the core's loader.
 #include "DumpLoader.h"
 
+#include "DumpFile.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 #include <new>
+#include <string>
+#include <vector>
 
 bool loadDumpFile(const QString& path, QByteArray& bytes, QString& reason) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        reason = QStringLiteral("The file does not exist.");
-        return false;
-    }
-    if (info.isDir()) {
-        reason = QStringLiteral("It is a folder, not a dump file.");
-        return false;
-    }
-    // Devices and FIFOs could block or never end (think of /dev/zero).
-    if (!info.isFile()) {
-        reason = QStringLiteral("It is not a regular file.");
-        return false;
-    }
-    if (info.size() > kMaxDumpFileSize) {
-        reason =
-            QStringLiteral("The file has %1 bytes; dumps are at most 16 MiB.").arg(info.size());
-        return false;
-    }
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString() + QLatin1Char('.');
+    std::vector<uint8_t> content;
+    std::string why;
+    if (!loadDumpFile(QFile::encodeName(path).toStdString(), content, why)) {
+        // The system's reasons come in the locale's encoding; the loader's own are ASCII.
+        reason = QString::fromLocal8Bit(why);
         return false;
     }
     try {
-        QByteArray content = file.read(kMaxDumpFileSize + 1);
-        if (file.error() != QFileDevice::NoError) {
-            reason = file.errorString() + QLatin1Char('.');
-            return false;
-        }
-        if (content.size() > kMaxDumpFileSize) {
-            reason = QStringLiteral("The file grew past 16 MiB while it was read.");
-            return false;
-        }
-        bytes = std::move(content);
+        bytes =
+            QByteArray(reinterpret_cast<const char*>(content.data()), qsizetype(content.size()));
     } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("There is not enough memory to read it.");
+        reason = QString::fromLatin1(kDumpFileOutOfMemory);
         return false;
     }
     return true;

@@ -1,11 +1,9 @@
 // Start-up of the window: the application object, the main window, the event loop.
 #include "Dtccalcmain.h"
 #include "Product.h"
+#include "StartUp.h"
 
 #include <QApplication>
-#include <QMessageBox>
-
-#include <exception>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,15 +11,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(FAULTWISE_APP_ID));
-    try {
+    return runGuarded([] {
         TfrmDTCReader frmDTCReader;
         frmDTCReader.show();
-        return app.exec();
-    } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(product::kName),
-                              QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(product::kName), QString());
-    }
-    return 0;
+        return QApplication::exec();
+    });
 }

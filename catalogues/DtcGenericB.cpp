@@ -1,5 +1,5 @@
 // dtcGenericB: generic body fault codes, reached through the decoders' code maps.
-#include "Catalogues.h"
+#include "SharedCatalogues.h"
 #include "Cp1252Text.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // dtcHyundaiKia: body codes of Kia and Hyundai airbag units, looked up by their hex digits.
-#include "Catalogues.h"
+#include "SharedCatalogues.h"
 
 namespace {
 

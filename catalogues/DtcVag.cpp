@@ -1,5 +1,5 @@
 // dtcVag: VAG fault numbers, reached through the decoders' code maps.
-#include "Catalogues.h"
+#include "SharedCatalogues.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // faultwise-cli: argument handling and output; all decoding happens in the core.
 #include "Cli.h"
+#include "QuotedName.h"
 
 #include "CompareDumps.h"
 #include "Cp1252.h"
@@ -92,8 +93,8 @@ int printInfo(const std::string& typeArgument, std::ostream& out, std::ostream& 
 int guessTypes(const std::string& path, std::ostream& out, std::ostream& err) {
     std::vector<uint8_t> dump;
     std::string reason;
-    if (!readDumpFile(path, dump, reason)) {
-        err << kProgram << ": " << path << ": " << reason << '\n';
+    if (!loadDumpFile(path, dump, reason)) {
+        err << kProgram << ": " << quotedName(path) << ": " << reason << '\n';
         return kCliSomeDumpFailed;
     }
     bool anyFits = false;
@@ -112,8 +113,8 @@ int compareReads(const std::string& pathA, const std::string& pathB, std::ostrea
     std::vector<uint8_t> a, b;
     std::string reason;
     for (const auto& [path, bytes] : {std::pair{&pathA, &a}, std::pair{&pathB, &b}}) {
-        if (!readDumpFile(*path, *bytes, reason)) {
-            err << kProgram << ": " << *path << ": " << reason << '\n';
+        if (!loadDumpFile(*path, *bytes, reason)) {
+            err << kProgram << ": " << quotedName(*path) << ": " << reason << '\n';
             return kCliUsage;
         }
     }
@@ -133,21 +134,23 @@ int printReports(const std::string& typeArgument, const std::vector<std::string>
     const ScopedReportSink installed(&sink);
     int status = kCliOk;
     for (const std::string& path : paths) {
+        if (!out)
+            break; // the output failed: the caller tells why
         std::vector<uint8_t> dump;
         std::string reason;
-        if (!readDumpFile(path, dump, reason)) {
-            err << kProgram << ": " << path << ": " << reason << '\n';
+        if (!loadDumpFile(path, dump, reason)) {
+            err << kProgram << ": " << quotedName(path) << ": " << reason << '\n';
             status = kCliSomeDumpFailed;
             continue;
         }
         const std::unique_ptr<ecuDTC> decoder = createDecoder(typeId);
         if (size_t(decoder->getDumpSize()) != dump.size()) {
-            err << kProgram << ": " << path << ": " << kSizeMismatch << '\n';
+            err << kProgram << ": " << quotedName(path) << ": " << kSizeMismatch << '\n';
             status = kCliSomeDumpFailed;
             continue;
         }
         if (paths.size() > 1)
-            out << "==> " << path << " <==\n";
+            out << "==> " << quotedName(path) << " <==\n";
         runDecoder(*decoder, dump.data(), dump.size());
     }
     out.flush();

@@ -1,8 +1,19 @@
 // Entry point of faultwise-cli.
 #include "Cli.h"
+#include "CheckedOutput.h"
 
 #include <iostream>
+#include <new>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
-    return runCli(argc, argv, std::cout, std::cerr);
+    DescriptorOutput output(STDOUT_FILENO);
+    std::ostream out(&output);
+    int status = kCliSomeDumpFailed;
+    try {
+        status = runCli(argc, argv, out, std::cerr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "faultwise-cli: out of memory\n";
+    }
+    return closeOutput(status, output, std::cerr);
 }

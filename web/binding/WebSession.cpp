@@ -2,6 +2,7 @@
 #include "WebSession.h"
 
 #include "Cp1252.h"
+#include "DumpFile.h"
 #include "Registry.h"
 #include "RunDecoder.h"
 
@@ -25,9 +26,10 @@ char asciiLower(char c) {
 } // namespace
 
 std::string WebSession::refusalForFileSize(double size) {
-    if (size <= kMaxDumpFileSize)
+    if (size <= double(kMaxDumpFileSize))
         return {};
-    return "The file has " + std::to_string(uint64_t(size)) + " bytes; dumps are at most 16 MiB.";
+    return "The file has " + std::to_string(uint64_t(size)) + " bytes; dumps are at most " +
+           std::to_string(kMaxDumpFileSize >> 20) + " MiB.";
 }
 
 void WebSession::open(const std::string& fileName, std::vector<uint8_t> bytes) {

@@ -25,10 +25,8 @@ struct HexRow {
 /// runs; texts handed out are UTF-8, the log is Windows-1252.
 class WebSession : public ReportSink {
 public:
-    /// Dumps are at most 320 KiB; a larger file is refused before it is read.
-    static constexpr double kMaxDumpFileSize = 16 * 1024 * 1024;
-
-    /// Why a file of `size` bytes cannot be opened as a dump, or an empty text when it can.
+    /// Why a file of `size` bytes cannot be opened as a dump (the loader's limit), or an empty
+    /// text when it can.
     static std::string refusalForFileSize(double size);
 
     /// Makes `bytes` the loaded dump, remembers `fileName` for the log's name, clears the report.

@@ -1,0 +1,5 @@
+// The shared catalogues together with the lookup that the units run over them.
+#pragma once
+
+#include "Dtc.h"
+#include "SharedCatalogues.h"
