@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file xvfb
     emscripten chromium chromium-driver python3-selenium)
 # libFuzzer and the sanitizer runtimes come with clang.
 fuzz_packages=(clang libclang-rt-14-dev)

@@ -5,6 +5,7 @@
 #include "Product.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -12,12 +13,33 @@
 
 namespace {
 
+// Below this a text would be hard to read; no text of the window needs it.
+constexpr int kSmallestPointSize = 7;
+// Room between a text and the window's edges.
+constexpr int kSideMargin = 6;
+
 QFont labelFont(int pointSize, bool underline) {
     QFont font;
     font.setPointSize(pointSize);
     font.setBold(true);
     font.setUnderline(underline);
     return font;
+}
+
+// The texts wrap at word boundaries and take the largest size up to `pointSize` at which they
+// fit their label whole, whatever the screen's scaling and fonts make of them.
+void fitText(QLabel* label, int pointSize) {
+    label->setWordWrap(true);
+    const QRect room = label->contentsRect();
+    QFont font = label->font();
+    for (int size = pointSize; size >= kSmallestPointSize; --size) {
+        font.setPointSize(size);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            room, int(label->alignment()) | Qt::TextWordWrap, label->text());
+        if (room.contains(needed))
+            break;
+    }
+    label->setFont(font);
 }
 
 } // namespace
@@ -40,18 +62,21 @@ TfrmAbout::TfrmAbout(QWidget* owner)
 
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setGeometry(200, 0, 275, 121);
+    lblInfo->setContentsMargins(0, 0, kSideMargin, 0);
     lblInfo->setFont(labelFont(14, false));
     lblInfo->setAlignment(Qt::AlignCenter);
 
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
-    lblCopyright->setGeometry(0, 141, 481, 40);
+    lblCopyright->setGeometry(0, 141, width(), 40);
+    lblCopyright->setContentsMargins(kSideMargin, 0, kSideMargin, 0);
     lblCopyright->setFont(labelFont(12, true));
     lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblCopyright->setStyleSheet(QStringLiteral("color: blue"));
     lblCopyright->setCursor(Qt::PointingHandCursor);
 
     lblMoreInfo->setObjectName(QStringLiteral("lblMoreInfo"));
-    lblMoreInfo->setGeometry(0, 197, 481, 40);
+    lblMoreInfo->setGeometry(0, 197, width(), 40);
+    lblMoreInfo->setContentsMargins(kSideMargin, 0, kSideMargin, 0);
     lblMoreInfo->setFont(labelFont(12, true));
     lblMoreInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblMoreInfo->setCursor(Qt::PointingHandCursor);
@@ -76,6 +101,18 @@ void TfrmAbout::FormCreate() {
     lblMoreInfo->setText(
         QStringLiteral("Help (dumps and error lists) or donations you can send to\n") + mail +
         QStringLiteral(" (PayPal and e-Mail)."));
+}
+
+// Measuring the texts at several sizes loads a font for each: it is done when the window is
+// first shown rather than at the program's start.
+void TfrmAbout::showEvent(QShowEvent* event) {
+    if (!m_textsFitted) {
+        fitText(lblInfo, lblInfo->font().pointSize());
+        fitText(lblCopyright, lblCopyright->font().pointSize());
+        fitText(lblMoreInfo, lblMoreInfo->font().pointSize());
+        m_textsFitted = true;
+    }
+    QDialog::showEvent(event);
 }
 
 void TfrmAbout::btnOkClick() {

@@ -13,6 +13,9 @@ class TfrmAbout : public QDialog {
 public:
     explicit TfrmAbout(QWidget* owner);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void btnOkClick();
     void lblCopyrightClick();
@@ -26,4 +29,5 @@ private:
     ClickableLabel* lblCopyright;
     ClickableLabel* lblMoreInfo;
     QPushButton* btnOk;
+    bool m_textsFitted = false;
 };

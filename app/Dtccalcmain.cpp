@@ -5,20 +5,25 @@
 #include "CalloutPanel.h"
 #include "CompareDumps.h"
 #include "DumpLoader.h"
+#include "DumpOpenDialog.h"
+#include "ElidedLabel.h"
+#include "LogFile.h"
+#include "PaneSplitter.h"
 #include "Product.h"
 #include "Registry.h"
 #include "ReportText.h"
 #include "RunDecoder.h"
+#include "ScreenFit.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCompleter>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,9 +31,10 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QSaveFile>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -38,6 +44,9 @@ namespace {
 constexpr int kTypeIdRole = Qt::UserRole;
 constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
 constexpr char kSizeMismatch[] = "File size do not match";
+// The tree's width and the info panel's height when the window opens.
+constexpr int kTreeWidth = 201;
+constexpr int kInfoHeight = 104;
 
 // The one local file that a drag carries, or an empty string when it carries anything else.
 QString droppedFile(const QMimeData* mime) {
@@ -54,23 +63,43 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     , m_dumpFileName(QStringLiteral("dump.bin"))
     , m_logFileName(QStringLiteral("error_log.txt"))
     , m_sink(this)
-    , m_lblStatusText(new QLabel(QStringLiteral("Ready..."), this))
+    , m_lblStatusText(new ElidedLabel(QStringLiteral("Ready..."), this))
     , m_Ani(new QProgressBar(this))
     , m_tvTypes(new QTreeWidget(this))
-    , m_pnlRight(new QWidget(this))
-    , m_mOutput(new QPlainTextEdit(m_pnlRight))
-    , m_pnlShowInfo(new CalloutPanel(10, 10, 2, m_pnlRight))
+    , m_pnlRight(new PaneSplitter(Qt::Vertical, this))
+    , m_mOutput(new QPlainTextEdit(this))
+    , m_pnlShowInfo(new CalloutPanel(10, 10, 2, this))
     , m_lblInfo(new QLabel(QStringLiteral("No info"), m_pnlShowInfo))
-    , dlgFileOpen(new QFileDialog(this))
-    , dlgFileSave(new QFileDialog(this))
-    , dlgFileCompare(new QFileDialog(this))
+    , dlgFileOpen(nullptr)
+    , dlgFileSave(nullptr)
+    , dlgFileCompare(nullptr)
     , m_frmAbout(nullptr) {
     setObjectName(QStringLiteral("frmDTCReader"));
     setWindowTitle(
         QStringLiteral("%1 by %2")
             .arg(QString::fromUtf8(product::kName), QString::fromUtf8(product::kWebAddress)));
     resize(640, 480);
+    setAcceptDrops(true);
 
+    buildStatusBar();
+    buildPanels();
+    buildMenus();
+    buildTree();
+    connect(m_tvTypes, &QTreeWidget::itemSelectionChanged, this, &TfrmDTCReader::m_tvTypesChange);
+    connect(m_tvTypes, &QTreeWidget::itemActivated, this, &TfrmDTCReader::m_tvTypesActivate);
+
+    m_frmAbout = new TfrmAbout(this);
+    fitOnScreen(this);
+}
+
+TfrmDTCReader::~TfrmDTCReader() {
+    // The file dialogs use m_iconProvider until they are gone.
+    delete dlgFileOpen;
+    delete dlgFileSave;
+    delete dlgFileCompare;
+}
+
+void TfrmDTCReader::buildStatusBar() {
     QStatusBar* sbBottom = statusBar();
     sbBottom->setObjectName(QStringLiteral("sbBottom"));
     sbBottom->setFixedHeight(24);
@@ -83,25 +112,47 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     m_Ani->setFixedWidth(32);
     m_Ani->setVisible(false);
     sbBottom->addPermanentWidget(m_Ani);
+}
 
-    auto* pnlMain = new QWidget(this);
+// The tree beside the right-hand side, the report above the info panel, each pair in a splitter
+// that the user can move. The report takes what the window gains; when the window shrinks, the
+// tree and the info panel give too.
+void TfrmDTCReader::buildPanels() {
+    auto* pnlMain = new PaneSplitter(Qt::Horizontal, this);
     pnlMain->setObjectName(QStringLiteral("pnlMain"));
-    auto* mainLayout = new QHBoxLayout(pnlMain);
-    mainLayout->setContentsMargins(0, 0, 0, 0);
+    pnlMain->setChildrenCollapsible(false);
+    m_pnlRight->setObjectName(QStringLiteral("m_pnlRight"));
+    m_pnlRight->setChildrenCollapsible(false);
+    pnlMain->setPanes(buildTypesPanel(), kTreeWidth, m_pnlRight, width() - kTreeWidth,
+                      PaneSplitter::Side::First);
+    setCentralWidget(pnlMain);
+    m_pnlRight->setPanes(buildReportPanel(), height() - kInfoHeight, buildInfoPanel(), kInfoHeight,
+                         PaneSplitter::Side::Second);
+}
+
+QWidget* TfrmDTCReader::buildTypesPanel() {
+    auto* pnlTypes = new QWidget(this);
+    pnlTypes->setObjectName(QStringLiteral("pnlTypes"));
+    auto* layout = new QVBoxLayout(pnlTypes);
+    layout->setContentsMargins(0, 0, 0, 0);
     m_tvTypes->setObjectName(QStringLiteral("m_tvTypes"));
-    m_tvTypes->setFixedWidth(201);
     m_tvTypes->setHeaderHidden(true);
     m_tvTypes->setAcceptDrops(false);
     m_tvTypes->viewport()->setAcceptDrops(false);
-    mainLayout->addWidget(m_tvTypes);
-    m_pnlRight->setObjectName(QStringLiteral("m_pnlRight"));
-    mainLayout->addWidget(m_pnlRight, 1);
-    setCentralWidget(pnlMain);
+    layout->addWidget(m_tvTypes);
+    return pnlTypes;
+}
 
-    auto* rightLayout = new QVBoxLayout(m_pnlRight);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
+QWidget* TfrmDTCReader::buildReportPanel() {
+    auto* pnlReport = new QWidget(this);
+    pnlReport->setObjectName(QStringLiteral("pnlReport"));
+    auto* layout = new QVBoxLayout(pnlReport);
+    layout->setContentsMargins(0, 0, 0, 0);
     m_mOutput->setObjectName(QStringLiteral("m_mOutput"));
     m_mOutput->setReadOnly(true);
+    // Nothing in a read-only report is ever undone; an undo step per line would only hold a
+    // second copy of the report.
+    m_mOutput->setUndoRedoEnabled(false);
     m_mOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont memoFont(QStringLiteral("Courier"));
     memoFont.setStyleHint(QFont::TypeWriter);
@@ -110,10 +161,12 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     // Drops land on the window, which opens them like "&Open..." does.
     m_mOutput->setAcceptDrops(false);
     m_mOutput->viewport()->setAcceptDrops(false);
-    rightLayout->addWidget(m_mOutput, 1);
+    layout->addWidget(m_mOutput, 1);
+    return pnlReport;
+}
 
+QWidget* TfrmDTCReader::buildInfoPanel() {
     m_pnlShowInfo->setObjectName(QStringLiteral("m_pnlShowInfo"));
-    m_pnlShowInfo->setFixedHeight(104);
     auto* infoLayout = new QVBoxLayout(m_pnlShowInfo);
     infoLayout->setContentsMargins(0, 10, 0, 0);
     m_lblInfo->setObjectName(QStringLiteral("m_lblInfo"));
@@ -121,43 +174,71 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     infoFont.setBold(true);
     m_lblInfo->setFont(infoFont);
     m_lblInfo->setAlignment(Qt::AlignCenter);
-    m_lblInfo->setWordWrap(false);
+    // Wrapped, so that a long line makes the panel taller instead of the window wider.
+    m_lblInfo->setWordWrap(true);
     infoLayout->addWidget(m_lblInfo);
     m_pnlShowInfo->setVisible(false);
-    rightLayout->addWidget(m_pnlShowInfo);
-
-    dlgFileOpen->setObjectName(QStringLiteral("dlgFileOpen"));
-    dlgFileOpen->setAcceptMode(QFileDialog::AcceptOpen);
-    dlgFileOpen->setFileMode(QFileDialog::ExistingFile);
-    dlgFileOpen->setDefaultSuffix(QStringLiteral("bin"));
-    dlgFileOpen->setNameFilters(
-        {QStringLiteral("Binary files (*.bin)"), QStringLiteral("All files (*)")});
-    dlgFileOpen->selectFile(m_dumpFileName);
-
-    dlgFileSave->setObjectName(QStringLiteral("dlgFileSave"));
-    dlgFileSave->setAcceptMode(QFileDialog::AcceptSave);
-    dlgFileSave->setFileMode(QFileDialog::AnyFile);
-    dlgFileSave->setWindowTitle(QStringLiteral("Save DTC log file"));
-    dlgFileSave->setNameFilter(QStringLiteral("Text Files (*.txt)"));
-    dlgFileSave->setOption(QFileDialog::DontConfirmOverwrite);
-    dlgFileSave->selectFile(m_logFileName);
-
-    dlgFileCompare->setObjectName(QStringLiteral("dlgFileCompare"));
-    dlgFileCompare->setAcceptMode(QFileDialog::AcceptOpen);
-    dlgFileCompare->setFileMode(QFileDialog::ExistingFile);
-    dlgFileCompare->setWindowTitle(QStringLiteral("Compare with another read"));
-    dlgFileCompare->setNameFilters(
-        {QStringLiteral("Binary files (*.bin)"), QStringLiteral("All files (*)")});
-    setAcceptDrops(true);
-
-    buildMenus();
-    buildTree();
-    connect(m_tvTypes, &QTreeWidget::itemSelectionChanged, this, &TfrmDTCReader::m_tvTypesChange);
-
-    m_frmAbout = new TfrmAbout(this);
+    return m_pnlShowInfo;
 }
 
-TfrmDTCReader::~TfrmDTCReader() = default;
+// The file dialogs are made on first use: building one costs more than the rest of the window.
+QFileDialog* TfrmDTCReader::openDialog() {
+    if (!dlgFileOpen) {
+        dlgFileOpen = new DumpOpenDialog(this);
+        dlgFileOpen->setObjectName(QStringLiteral("dlgFileOpen"));
+        dlgFileOpen->setNameFilters(
+            {QStringLiteral("Binary files (*.bin)"), QStringLiteral("All files (*)")});
+        dlgFileOpen->selectFile(m_dumpFileName);
+        prepareFileDialog(dlgFileOpen);
+    }
+    return dlgFileOpen;
+}
+
+QFileDialog* TfrmDTCReader::saveDialog() {
+    if (!dlgFileSave) {
+        dlgFileSave = new QFileDialog(this);
+        dlgFileSave->setObjectName(QStringLiteral("dlgFileSave"));
+        dlgFileSave->setAcceptMode(QFileDialog::AcceptSave);
+        dlgFileSave->setFileMode(QFileDialog::AnyFile);
+        dlgFileSave->setWindowTitle(QStringLiteral("Save DTC log file"));
+        dlgFileSave->setNameFilter(QStringLiteral("Text Files (*.txt)"));
+        dlgFileSave->setOption(QFileDialog::DontConfirmOverwrite);
+        dlgFileSave->selectFile(m_logFileName);
+        prepareFileDialog(dlgFileSave);
+    }
+    return dlgFileSave;
+}
+
+QFileDialog* TfrmDTCReader::compareDialog() {
+    if (!dlgFileCompare) {
+        dlgFileCompare = new QFileDialog(this);
+        dlgFileCompare->setObjectName(QStringLiteral("dlgFileCompare"));
+        dlgFileCompare->setAcceptMode(QFileDialog::AcceptOpen);
+        dlgFileCompare->setFileMode(QFileDialog::ExistingFile);
+        dlgFileCompare->setWindowTitle(QStringLiteral("Compare with another read"));
+        dlgFileCompare->setNameFilters(
+            {QStringLiteral("Binary files (*.bin)"), QStringLiteral("All files (*)")});
+        prepareFileDialog(dlgFileCompare);
+    }
+    return dlgFileCompare;
+}
+
+// What every file dialog of the window shares: it never reads the files it lists, and its
+// name completion list closes with it.
+void TfrmDTCReader::prepareFileDialog(QFileDialog* dialog) {
+    dialog->setIconProvider(&m_iconProvider);
+    connect(dialog, &QDialog::finished, dialog, [dialog] {
+        for (QCompleter* completer : dialog->findChildren<QCompleter*>())
+            if (completer->popup())
+                completer->popup()->hide();
+    });
+}
+
+// Shows `dialog` modally, sized to fit the screen; true when the user chose a file.
+bool TfrmDTCReader::execFileDialog(QFileDialog* dialog) {
+    fitOnScreen(dialog);
+    return dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
+}
 
 void TfrmDTCReader::buildMenus() {
     QMenu* mnItemFile = menuBar()->addMenu(QStringLiteral("File"));
@@ -206,14 +287,19 @@ void TfrmDTCReader::buildTree() {
     m_tvTypes->collapseAll();
 }
 
+// During a check the lines are gathered and added to the memo in one piece when it ends: a memo
+// grown line by line keeps a text layout for every line, several times the text's own size.
 void TfrmDTCReader::append(std::string_view entry) {
-    m_mOutput->appendPlainText(reportToQString(entry));
+    if (m_gatheringReport)
+        m_newReport.append(reportToQString(entry));
+    else
+        m_mOutput->appendPlainText(reportToQString(entry));
 }
 
 void TfrmDTCReader::miOpenClick() {
-    if (dlgFileOpen->exec() != QDialog::Accepted || dlgFileOpen->selectedFiles().isEmpty())
-        return;
-    openDump(dlgFileOpen->selectedFiles().constFirst());
+    QFileDialog* dialog = openDialog();
+    if (execFileDialog(dialog))
+        openDump(dialog->selectedFiles().constFirst());
 }
 
 bool TfrmDTCReader::openDump(const QString& path) {
@@ -227,6 +313,7 @@ bool TfrmDTCReader::openDump(const QString& path) {
     m_dump = std::move(bytes);
     m_dumpFileName = path;
     m_lblStatusText->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(path));
+    m_lblStatusText->setToolTip(QDir::toNativeSeparators(path));
     UpdateCheckEnabled();
     markFittingTypes();
     m_mOutput->clear();
@@ -262,12 +349,12 @@ void TfrmDTCReader::dropEvent(QDropEvent* event) {
 }
 
 void TfrmDTCReader::miCompareClick() {
+    QFileDialog* dialog = compareDialog();
     const QFileInfo dump(m_dumpFileName);
     if (dump.isAbsolute())
-        dlgFileCompare->setDirectory(dump.absolutePath());
-    if (dlgFileCompare->exec() != QDialog::Accepted || dlgFileCompare->selectedFiles().isEmpty())
-        return;
-    compareWith(dlgFileCompare->selectedFiles().constFirst());
+        dialog->setDirectory(dump.absolutePath());
+    if (execFileDialog(dialog))
+        compareWith(dialog->selectedFiles().constFirst());
 }
 
 bool TfrmDTCReader::compareWith(const QString& path) {
@@ -325,11 +412,32 @@ void TfrmDTCReader::CheckDTC() {
                               QString::fromUtf8(kNoDecoder));
         return;
     }
+    const int firstNewLine = m_mOutput->document()->isEmpty() ? 0 : m_mOutput->blockCount();
     m_Ani->setVisible(true);
+    m_gatheringReport = true;
     const bool decoded = RunDecoder(*decoder);
+    m_gatheringReport = false;
+    if (!m_newReport.isEmpty())
+        m_mOutput->appendPlainText(m_newReport.join(QLatin1Char('\n')));
+    m_newReport.clear();
     m_Ani->setVisible(false);
     if (!decoded)
         showError(QString::fromUtf8(kSizeMismatch));
+    else
+        showReportFrom(firstNewLine);
+}
+
+// Scrolls the report so that `line`, the first of a new report, is the top line in view.
+void TfrmDTCReader::showReportFrom(int line) {
+    m_mOutput->setTextCursor(QTextCursor(m_mOutput->document()->findBlockByNumber(line)));
+    // Without wrapping, one step of the scroll bar is one line.
+    m_mOutput->verticalScrollBar()->setValue(line);
+}
+
+// Enter or a double click on a leaf runs the check; on a make node it only opens or closes it.
+void TfrmDTCReader::m_tvTypesActivate(QTreeWidgetItem* item) {
+    if (item && item->data(0, kTypeIdRole).toInt() != 0)
+        m_miCheckDTC->trigger();
 }
 
 bool TfrmDTCReader::RunDecoder(ecuDTC& decoder) {
@@ -347,47 +455,27 @@ QString TfrmDTCReader::proposedLogName() {
 
 void TfrmDTCReader::miSaveFileClick() {
     const QString proposal = proposedLogName();
+    QFileDialog* dialog = saveDialog();
     const QFileInfo dump(m_dumpFileName);
     if (dump.isAbsolute())
-        dlgFileSave->setDirectory(dump.absolutePath());
-    dlgFileSave->selectFile(proposal);
-    if (dlgFileSave->exec() != QDialog::Accepted || dlgFileSave->selectedFiles().isEmpty())
+        dialog->setDirectory(dump.absolutePath());
+    dialog->selectFile(proposal);
+    if (!execFileDialog(dialog))
         return;
-    const QString path = dlgFileSave->selectedFiles().constFirst();
+    const QString path = dialog->selectedFiles().constFirst();
     m_logFileName = QFileInfo(path).fileName();
     saveLog(path);
 }
 
 bool TfrmDTCReader::saveLog(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        showError(QStringLiteral("Cannot create file \"%1\". %2")
-                      .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    // A write can stop short without an error (a full disk, a file size limit); only writing
-    // the rest tells why, and a short log must never replace the existing one.
-    const QByteArray bytes = reportLinesToFile(memoLines());
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    if (written != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        showError(QStringLiteral("Cannot write file \"%1\". %2")
-                      .arg(QDir::toNativeSeparators(path), reason));
-        return false;
-    }
-    if (!file.commit()) {
-        showError(QStringLiteral("Cannot write file \"%1\". %2")
-                      .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    return true;
+    QString reason;
+    const LogWrite result = writeLogFile(path, reportLinesToFile(memoLines()), reason);
+    if (result == LogWrite::Written)
+        return true;
+    const QString what = result == LogWrite::NotCreated ? QStringLiteral("Cannot create file")
+                                                        : QStringLiteral("Cannot write file");
+    showError(QStringLiteral("%1 \"%2\". %3").arg(what, QDir::toNativeSeparators(path), reason));
+    return false;
 }
 
 QStringList TfrmDTCReader::memoLines() const {
@@ -401,6 +489,7 @@ QStringList TfrmDTCReader::memoLines() const {
 }
 
 void TfrmDTCReader::miAboutClick() {
+    centreOn(m_frmAbout, this);
     m_frmAbout->show();
     m_frmAbout->raise();
     m_frmAbout->activateWindow();

@@ -1,6 +1,7 @@
 // The main window: unit-type tree, info panel, report memo, menus and the check flow.
 #pragma once
 
+#include "NameOnlyIconProvider.h"
 #include "PrintLog.h"
 
 #include <QByteArray>
@@ -11,6 +12,8 @@
 #include <memory>
 
 class CalloutPanel;
+class ElidedLabel;
+class PaneSplitter;
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
@@ -20,6 +23,7 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QTreeWidget;
+class QTreeWidgetItem;
 class TfrmAbout;
 class ecuDTC;
 
@@ -60,10 +64,16 @@ private slots:
     void miCompareClick();
     void miAboutClick();
     void m_tvTypesChange();
+    void m_tvTypesActivate(QTreeWidgetItem* item);
 
 private:
     void append(std::string_view entry) override;
 
+    void buildStatusBar();
+    void buildPanels();
+    QWidget* buildTypesPanel();
+    QWidget* buildReportPanel();
+    QWidget* buildInfoPanel();
     void buildMenus();
     void buildTree();
     void FormActivate();
@@ -72,6 +82,12 @@ private:
     std::unique_ptr<ecuDTC> CreateSelectedDecoder() const;
     void CheckDTC();
     bool RunDecoder(ecuDTC& decoder);
+    void showReportFrom(int line);
+    QFileDialog* openDialog();
+    QFileDialog* saveDialog();
+    QFileDialog* compareDialog();
+    void prepareFileDialog(QFileDialog* dialog);
+    bool execFileDialog(QFileDialog* dialog);
     void showError(const QString& message);
     QStringList memoLines() const;
 
@@ -79,11 +95,15 @@ private:
     QString m_dumpFileName;
     QString m_logFileName;
     ScopedReportSink m_sink;
+    bool m_gatheringReport = false;
+    QStringList m_newReport;
 
-    QLabel* m_lblStatusText;
+    NameOnlyIconProvider m_iconProvider;
+
+    ElidedLabel* m_lblStatusText;
     QProgressBar* m_Ani;
     QTreeWidget* m_tvTypes;
-    QWidget* m_pnlRight;
+    PaneSplitter* m_pnlRight;
     QPlainTextEdit* m_mOutput;
     CalloutPanel* m_pnlShowInfo;
     QLabel* m_lblInfo;

@@ -2,6 +2,7 @@
 #include "About.h"
 #include "Dtccalcmain.h"
 #include "Registry.h"
+#include "WindowTestSupport.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -25,57 +26,6 @@
 #include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
-
-namespace {
-
-// Runs `answer` on the next modal dialog as soon as it is shown, from inside its event loop.
-// Any further dialog is rejected, so that a test fails instead of hanging; `seen` counts them all.
-class ModalAnswer : public QObject {
-public:
-    explicit ModalAnswer(std::function<void(QWidget*)> answer)
-        : m_answer(std::move(answer)) {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == m_answered)
-                return;
-            m_answered = modal;
-            if (seen++ == 0)
-                m_answer(modal);
-            else if (auto* dialog = qobject_cast<QDialog*>(modal))
-                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-        });
-        m_poll.start(5);
-    }
-    int seen = 0;
-
-private:
-    std::function<void(QWidget*)> m_answer;
-    QPointer<QWidget> m_answered;
-    QTimer m_poll;
-};
-
-// Closes the next message box and keeps its text.
-struct MessageAnswer : ModalAnswer {
-    QString text;
-    MessageAnswer()
-        : ModalAnswer([this](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box);
-            text = box->text();
-            box->close();
-        }) {}
-};
-
-QByteArray type1Dump(quint16 code) {
-    QByteArray dump(0x50000, char(0xFF));
-    const char marker[] = {0x00, 0x25, 0x06, 0x06};
-    dump.replace(0x40000, 4, marker, 4);
-    dump[0x40004 + 8] = char(code >> 8);
-    dump[0x40004 + 9] = char(code & 0xFF);
-    return dump;
-}
-
-} // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
