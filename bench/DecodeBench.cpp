@@ -47,8 +47,6 @@ int main(int argc, char** argv) {
     const std::pair<const char*, int> fills[] = {
         {"erased", 0xFF}, {"zeroed", 0x00}, {"random", -1}};
     for (const UnitType& type : unitTypes()) {
-        if (!type.create)
-            continue;
         for (const auto& [name, fill] : fills) {
             const std::string label =
                 "decode/" + std::to_string(type.id) + "-" + type.decoderClass + "/" + name;

@@ -28,8 +28,10 @@ constexpr char kUsage[] =
     "       faultwise-cli --guess <dump>     list the unit types that take a dump of this size\n"
     "       faultwise-cli --compare <a> <b>  tell whether two reads of a chip are identical\n"
     "       faultwise-cli --help | --version\n"
-    "\n"
-    "<type> is a type id (1 to 30) or a part number exactly as --list shows it.\n"
+    "\n";
+// Between the two parts: "<type> is a type id (1 to N)", N the highest id.
+constexpr char kUsageTail[] =
+    " or a part number exactly as --list shows it.\n"
     "Lines of --list: type id, make, part number, decoder class, dump size in bytes,\n"
     "separated by tabs.\n"
     "\n"
@@ -166,7 +168,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     const std::string& command = args[0];
     if (command == "--help" || command == "-h") {
-        out << kUsage;
+        out << kUsage << "<type> is a type id (" << kFirstTypeId << " to " << lastTypeId() << ")"
+            << kUsageTail;
         return kCliOk;
     }
     if (command == "--version") {

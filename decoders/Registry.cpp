@@ -27,6 +27,7 @@
 #include "units/Toyota66.h"
 #include "units/Volvo2011.h"
 
+#include <iterator>
 #include <type_traits>
 
 namespace {
@@ -39,44 +40,61 @@ std::unique_ptr<ecuDTC> create(int32_t variant) {
         return (void)variant, std::make_unique<Decoder>();
 }
 
+// Calling it in a constant expression stops the build at the row that disagrees.
+void dumpSizeDisagreesWithTheDecodersLayout() {}
+
+// One row: the type's decoder class, and the dump size, checked against the size that the
+// decoder's layout states.
+template <class Decoder>
+constexpr UnitType unit(int32_t id, const char* decoderClass, int32_t variant, int32_t dumpSize) {
+    int32_t layoutSize = 0;
+    if constexpr (std::is_constructible_v<Decoder, int32_t>)
+        layoutSize = Decoder::dumpSizeOf(variant);
+    else
+        layoutSize = Decoder::kDumpSize;
+    if (layoutSize != dumpSize)
+        dumpSizeDisagreesWithTheDecodersLayout();
+    return {id, decoderClass, variant, dumpSize, create<Decoder>};
+}
+
 constexpr int32_t kNoVariant = 0;
 
 // clang-format off
-constexpr std::array<UnitType, 30> kUnitTypes = {{
-    // id  class            variant     dump size  decoder
-    { 1, "ecu2p400",     kNoVariant, 0x50000, create<ecu2p400>},
-    { 2, "ecu2w300",     kNoVariant, 0x10000, create<ecu2w300>},
-    { 3, "ecuG913",      kNoVariant, 0x2000,  create<ecuG913>},
-    { 4, "mits221",      kNoVariant, 0x2000,  create<mits221>},
-    { 5, "kia1H000",     kNoVariant, 0x2000,  create<kia1H000>},
-    { 6, "haima3",       kNoVariant, 0x300,   create<haima3>},
-    { 7, "nissan56",     kNoVariant, 0x100,   create<nissan56>},
-    { 8, "hyundaiGetz",  kNoVariant, 0x200,   create<hyundaiGetz>},
-    { 9, "hyundaiGen",   0,          0x2000,  create<hyundaiGen>},
-    {10, "hyundaiGen",   1,          0x2000,  create<hyundaiGen>},
-    {11, "hyundaiGen",   2,          0x2000,  create<hyundaiGen>},
-    {12, "kiaSorento",   kNoVariant, 0x800,   create<kiaSorento>},
-    {13, "volvo2011",    kNoVariant, 0x4000,  create<volvo2011>},
-    {14, "hyundaiGen",   3,          0x1000,  create<hyundaiGen>},
-    {15, "cc4",          kNoVariant, 0x2000,  create<cc4>},
-    {16, "toyota66",     0,          0x100,   create<toyota66>},
-    {17, "toyota66",     1,          0x200,   create<toyota66>},
-    {18, "elantra13",    kNoVariant, 0x4000,  create<elantra13>},
-    {19, "hondaSPC",     kNoVariant, 0x10000, create<hondaSPC>},
-    {20, "fordCm5t",     kNoVariant, 0x2000,  create<fordCm5t>},
-    {21, "hSolaris",     kNoVariant, 0x1000,  create<hSolaris>},
-    {22, "Mazda6new",    kNoVariant, 0x10000, create<Mazda6new>},
-    {23, "ford2m5t",     kNoVariant, 0x400,   create<ford2m5t>},
-    {24, "panamera",     kNoVariant, 0x2000,  create<panamera>},
-    {25, "cherrym11",    kNoVariant, 0x2000,  create<cherrym11>},
-    {26, "audi7E0",      kNoVariant, 0x1000,  create<audi7E0>},
-    {27, "audi4L0",      kNoVariant, 0x800,   create<audi4L0>},
-    {28, "landrover169", kNoVariant, 0x1000,  create<landrover169>},
-    {29, "jeep95256",    kNoVariant, 0x8000,  create<jeep95256>},
-    {30, "hyundaiGen",   4,          0x1000,  create<hyundaiGen>},
-}};
+constexpr UnitType kUnitTypes[] = {
+    //  decoder         id  class name      variant     dump size
+    unit<ecu2p400>(     1, "ecu2p400",     kNoVariant, 0x50000),
+    unit<ecu2w300>(     2, "ecu2w300",     kNoVariant, 0x10000),
+    unit<ecuG913>(      3, "ecuG913",      kNoVariant, 0x2000),
+    unit<mits221>(      4, "mits221",      kNoVariant, 0x2000),
+    unit<kia1H000>(     5, "kia1H000",     kNoVariant, 0x2000),
+    unit<haima3>(       6, "haima3",       kNoVariant, 0x300),
+    unit<nissan56>(     7, "nissan56",     kNoVariant, 0x100),
+    unit<hyundaiGetz>(  8, "hyundaiGetz",  kNoVariant, 0x200),
+    unit<hyundaiGen>(   9, "hyundaiGen",   0,          0x2000),
+    unit<hyundaiGen>(  10, "hyundaiGen",   1,          0x2000),
+    unit<hyundaiGen>(  11, "hyundaiGen",   2,          0x2000),
+    unit<kiaSorento>(  12, "kiaSorento",   kNoVariant, 0x800),
+    unit<volvo2011>(   13, "volvo2011",    kNoVariant, 0x4000),
+    unit<hyundaiGen>(  14, "hyundaiGen",   3,          0x1000),
+    unit<cc4>(         15, "cc4",          kNoVariant, 0x2000),
+    unit<toyota66>(    16, "toyota66",     0,          0x100),
+    unit<toyota66>(    17, "toyota66",     1,          0x200),
+    unit<elantra13>(   18, "elantra13",    kNoVariant, 0x4000),
+    unit<hondaSPC>(    19, "hondaSPC",     kNoVariant, 0x10000),
+    unit<fordCm5t>(    20, "fordCm5t",     kNoVariant, 0x2000),
+    unit<hSolaris>(    21, "hSolaris",     kNoVariant, 0x1000),
+    unit<Mazda6new>(   22, "Mazda6new",    kNoVariant, 0x10000),
+    unit<ford2m5t>(    23, "ford2m5t",     kNoVariant, 0x400),
+    unit<panamera>(    24, "panamera",     kNoVariant, 0x2000),
+    unit<cherrym11>(   25, "cherrym11",    kNoVariant, 0x2000),
+    unit<audi7E0>(     26, "audi7E0",      kNoVariant, 0x1000),
+    unit<audi4L0>(     27, "audi4L0",      kNoVariant, 0x800),
+    unit<landrover169>(28, "landrover169", kNoVariant, 0x1000),
+    unit<jeep95256>(   29, "jeep95256",    kNoVariant, 0x8000),
+    unit<hyundaiGen>(  30, "hyundaiGen",   4,          0x1000),
+};
 
-constexpr std::array<UnitTreeLeaf, 56> kUnitTree = {{
+constexpr UnitTreeLeaf kUnitTree[] = {
     {"Cherry",     "3606010BB",          25},
     {"Chrysler",   "P68069504AB",        29},
     {"Citroen",    "96 779 092 80",      15},
@@ -133,16 +151,18 @@ constexpr std::array<UnitTreeLeaf, 56> kUnitTree = {{
     {"V.A.G.",     "4L0 959 655 C",      27},
     {"Volvo",      "P31334278",          13},
     {"Volvo",      "P31334542",          13},
-}};
+};
 // clang-format on
 
+constexpr int32_t kLastTypeId = kFirstTypeId + int32_t(std::size(kUnitTypes)) - 1;
+
 constexpr bool idsMatchIndex() {
-    for (size_t i = 0; i < kUnitTypes.size(); ++i)
+    for (size_t i = 0; i < std::size(kUnitTypes); ++i)
         if (kUnitTypes[i].id != int32_t(i) + kFirstTypeId)
             return false;
     return true;
 }
-static_assert(idsMatchIndex(), "unit types are listed by id, 1 to 30");
+static_assert(idsMatchIndex(), "unit types are listed by id, from kFirstTypeId without gaps");
 
 constexpr bool leavesCarryTypeIds() {
     for (const UnitTreeLeaf& leaf : kUnitTree)
@@ -150,16 +170,20 @@ constexpr bool leavesCarryTypeIds() {
             return false;
     return true;
 }
-static_assert(leavesCarryTypeIds(), "every leaf carries a type id of 1 to 30");
+static_assert(leavesCarryTypeIds(), "every leaf carries the id of a unit type");
 
 } // namespace
 
-const std::array<UnitType, 30>& unitTypes() {
-    return kUnitTypes;
+RegistryTable<UnitType> unitTypes() {
+    return {kUnitTypes, std::size(kUnitTypes)};
 }
 
-const std::array<UnitTreeLeaf, 56>& unitTree() {
-    return kUnitTree;
+int32_t lastTypeId() {
+    return kLastTypeId;
+}
+
+RegistryTable<UnitTreeLeaf> unitTree() {
+    return {kUnitTree, std::size(kUnitTree)};
 }
 
 const UnitType* findUnitType(int32_t id) {
@@ -170,7 +194,7 @@ const UnitType* findUnitType(int32_t id) {
 
 std::unique_ptr<ecuDTC> createDecoder(int32_t id) {
     const UnitType* type = findUnitType(id);
-    if (!type || !type->create)
+    if (!type)
         return nullptr;
     return type->create(type->variant);
 }

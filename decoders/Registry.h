@@ -3,13 +3,13 @@
 
 #include "Ecudtc.h"
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
 using DecoderFactory = std::unique_ptr<ecuDTC> (*)(int32_t variant);
 
-/// One unit type. `create` is empty while the type has no decoder yet.
+/// One unit type.
 struct UnitType {
     int32_t id;
     const char* decoderClass;
@@ -25,17 +25,38 @@ struct UnitTreeLeaf {
     int32_t typeId;
 };
 
-constexpr int32_t kFirstTypeId = 1;
-constexpr int32_t kLastTypeId = 30;
+/// A read-only view of one of the registry's constant tables.
+template <class Row>
+class RegistryTable {
+public:
+    constexpr RegistryTable(const Row* rows, size_t count)
+        : m_rows(rows)
+        , m_count(count) {}
 
-/// Every unit type, indexed by id - 1.
-const std::array<UnitType, 30>& unitTypes();
+    constexpr const Row* begin() const { return m_rows; }
+    constexpr const Row* end() const { return m_rows + m_count; }
+    constexpr size_t size() const { return m_count; }
+    constexpr const Row& operator[](size_t i) const { return m_rows[i]; }
+
+private:
+    const Row* m_rows;
+    size_t m_count;
+};
+
+/// Type ids count from here without gaps; 0 is no type (a make node of the tree carries it).
+constexpr int32_t kFirstTypeId = 1;
+
+/// Every unit type, indexed by id - kFirstTypeId.
+RegistryTable<UnitType> unitTypes();
+
+/// The highest type id.
+int32_t lastTypeId();
 
 /// The tree's leaves in display order; consecutive leaves of one make form its node.
-const std::array<UnitTreeLeaf, 56>& unitTree();
+RegistryTable<UnitTreeLeaf> unitTree();
 
-/// The unit type of `id`, or null for ids outside 1 to 30.
+/// The unit type of `id`, or null for an id that names none.
 const UnitType* findUnitType(int32_t id);
 
-/// A new decoder for type `id`, or null when the id names no decoder.
+/// A new decoder for type `id`, or null when the id names no unit type.
 std::unique_ptr<ecuDTC> createDecoder(int32_t id);

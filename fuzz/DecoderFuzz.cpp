@@ -30,8 +30,7 @@ public:
 std::vector<const UnitType*> registeredTypes() {
     std::vector<const UnitType*> types;
     for (const UnitType& type : unitTypes())
-        if (type.create)
-            types.push_back(&type);
+        types.push_back(&type);
     return types;
 }
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-/// The unit types with a decoder, in registry order. An input's first byte, modulo their count,
+/// Every unit type, in registry order. An input's first byte, modulo their count,
 /// selects one; the following bytes are its dump.
 const std::vector<const UnitType*>& fuzzedTypes();
 

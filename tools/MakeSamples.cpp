@@ -1,10 +1,11 @@
 // Writes the synthetic sample dumps into a folder and lists them, one tab-separated line each:
-// file, type id, make, part number, contents.
+// file, type id, make, part number, contents; and rewrites the tables of the folder's README.md.
 #include "SampleDumps.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,21 @@ int main(int argc, char** argv) {
         }
         std::cout << sample.fileName << '\t' << sample.typeId << '\t' << sample.make << '\t'
                   << sample.partNumber << '\t' << sample.contents << '\n';
+    }
+    // The README's tables list the samples; its prose stays as written.
+    const std::string readmePath = folder + "/README.md";
+    std::ifstream in(readmePath, std::ios::binary);
+    if (in) {
+        const std::string readme((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
+        in.close();
+        std::ofstream out(readmePath, std::ios::binary | std::ios::trunc);
+        out << withSampleTables(readme);
+        out.close();
+        if (!out) {
+            std::fprintf(stderr, "make_samples: cannot write %s\n", readmePath.c_str());
+            return 1;
+        }
     }
     return 0;
 }

@@ -22,8 +22,16 @@ struct SampleDump {
     std::vector<std::string> report;
 };
 
-/// One sample with stored faults per type id, 1 to 30, in id order.
+/// The samples with stored faults that the units declare (one per type id), in id order.
 std::vector<SampleDump> sampleDumps();
 
-/// One erased sample per type id, 1 to 30, in id order, under the same leaves as sampleDumps().
+/// The erased samples that the units declare (one per type id), in id order, under the same
+/// leaves as sampleDumps().
 std::vector<SampleDump> erasedSampleDumps();
+
+/// The row of `sample` in the tables of samples/README.md.
+std::string readmeRow(const SampleDump& sample);
+
+/// `readme` with its two tables of samples (the runs of lines that begin with "| `") replaced by
+/// the rows of sampleDumps() and erasedSampleDumps(); unchanged when it has not two such runs.
+std::string withSampleTables(const std::string& readme);

@@ -5,29 +5,18 @@
 #include "Catalogues.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
-#include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
-#include <optional>
-#include <string_view>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x800;
-constexpr char kInfo[] =
-    "Vehicles: Audi Q7 2006>\nIC: EEPROM ST95160\nCodes explanation may be not correct or absent!";
+constexpr DumpField kIdentifiers[] = {{0x395, 44}, {0x3D3, 22}};
 
-constexpr int32_t kIdentifier1 = 0x395;
-constexpr int kIdentifier1Length = 44;
-constexpr int32_t kIdentifier2 = 0x3D3;
-constexpr int kIdentifier2Length = 22;
-
-constexpr int32_t kRecords = 0x000;
-constexpr int32_t kRecordStride = 6;
-constexpr int32_t kRecordCount = 26;
-constexpr uint16_t kEndCode = 0xFFFF;
+// 26 records of 6 bytes from the dump's first byte, led by a big-endian code; 0xFFFF ends them.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x000).stride(0x6).count(26).code(wordAt(0x0)).endAt(0xFFFF);
+static_assert(kErrorRecords.fitsIn(audi4L0::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 8> audi4L0CodeMap = {{
     {0xADA4, 0x0253},
@@ -43,28 +32,10 @@ static_assert(storedCodesUnique(audi4L0CodeMap));
 
 } // namespace
 
-int32_t audi4L0::getDumpSize() const {
-    return kDumpSize;
-}
-
-void audi4L0::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void audi4L0::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    printTextIdentifiers(dump, kIdentifiers);
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const std::optional<uint16_t> code = dump.u16be(kRecords + j * kRecordStride);
-        if (!code || *code == kEndCode)
-            break;
-        char description[kDescriptionSize];
-        describeMapped(audi4L0CodeMap, dtcVag, *code, kUndefinedFourDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    throughMap(audi4L0CodeMap, dtcVag, kUndefinedFourDigits));
 }

@@ -4,31 +4,18 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
-#include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
-#include <optional>
-#include <string_view>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x1000;
-constexpr char kInfo[] =
-    "Vehicles: Volkswagen Transporter 2010>\nIC: EEPROM ST95320\nNo codes info!";
+constexpr DumpField kIdentifiers[] = {{0x48, 77}, {0xFB4, 43}};
 
-constexpr int32_t kIdentifier1 = 0x48;
-constexpr int kIdentifier1Length = 77;
-constexpr int32_t kIdentifier2 = 0xFB4;
-constexpr int kIdentifier2Length = 43;
-
-constexpr int32_t kRecords = 0x5CC;
-constexpr int32_t kRecordStride = 12;
-constexpr int32_t kRecordCount = 24;
-constexpr int32_t kEndMarkInRecord = 0;
-constexpr uint8_t kEndMark = 0xFF;
-constexpr int32_t kCodeInRecord = 4;
+// 24 records of 12 bytes with a big-endian code at 4; a first byte of 0xFF ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x5CC).stride(0xC).count(24).code(wordAt(0x4)).endIf(byteAt(0x0), 0xFF);
+static_assert(kErrorRecords.fitsIn(audi7E0::kDumpSize));
 
 // Searched by its own loop rather than lookupDTC, for which a code-0 row ends the catalogue.
 constexpr std::array<DtcRecord, 1> dtcAudi7E0 = {{
@@ -37,30 +24,10 @@ constexpr std::array<DtcRecord, 1> dtcAudi7E0 = {{
 
 } // namespace
 
-int32_t audi7E0::getDumpSize() const {
-    return kDumpSize;
-}
-
-void audi7E0::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void audi7E0::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
+    printTextIdentifiers(dump, kIdentifiers);
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const int32_t record = kRecords + j * kRecordStride;
-        const std::optional<uint8_t> mark = dump.u8(record + kEndMarkInRecord);
-        const std::optional<uint16_t> code = dump.u16be(record + kCodeInRecord);
-        if (!mark || *mark == kEndMark || !code)
-            break;
-        char description[kDescriptionSize];
-        describeFromRows(dtcAudi7E0, *code, kUndefinedFourDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    fromRows(dtcAudi7E0, kUndefinedFourDigits));
 }

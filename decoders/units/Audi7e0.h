@@ -2,10 +2,16 @@
 #pragma once
 
 #include "Ecudtc.h"
+#include "InfoText.h"
 
 class audi7E0 : public ecuDTC {
 public:
-    int32_t getDumpSize() const override;
+    static constexpr int32_t kDumpSize = 0x1000;
+    static constexpr char kInfo[] = "Vehicles: Volkswagen Transporter 2010>\n"
+                                    "IC: EEPROM ST95320\n"
+                                    "No codes info!";
+
+    int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;
-    void getInfo(char* out) const override;
+    void getInfo(char* out) const override { copyInfoText(out, kInfo); }
 };

@@ -3,7 +3,6 @@
 
 #include "Dtc.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
 
 void FlagFaults::printByte(int32_t index, std::optional<uint8_t> flags,
                            std::optional<uint8_t> copy) {
@@ -20,11 +19,10 @@ void FlagFaults::printByte(int32_t index, std::optional<uint8_t> flags,
         char description[kDescriptionSize] = "";
         if (m_describe)
             m_describe(code, description);
-        printLog("\tError %d) %s [%04x]", ++m_count, description, unsigned(code));
+        m_faults.print("\tError %d) %s [%04x]", m_faults.next(), description, unsigned(code));
     }
 }
 
 void FlagFaults::printNoDtcIfNone() const {
-    if (m_count == 0)
-        printLog(kNoDtc);
+    m_faults.printNoDtcIfNone();
 }

@@ -1,6 +1,8 @@
 // Fault flags kept one bit per fault, each flag byte stored twice: the walk and its report lines.
 #pragma once
 
+#include "ReportShape.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -27,5 +29,5 @@ public:
 private:
     ActiveBit m_active;
     DescribeFault m_describe;
-    int m_count = 0;
+    FaultLines m_faults;
 };

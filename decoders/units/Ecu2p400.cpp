@@ -2,18 +2,14 @@
 // identifier block.
 #include "Ecu2p400.h"
 
-#include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
+#include "Hyundaikia.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
 #include <array>
 
 namespace {
-
-constexpr int32_t kDumpSize = 0x50000;
-constexpr char kInfo[] = "Vehicles: Kia-Hyundai 2007>\nIC: Freescale MAC7242VAF64\nFull flash used";
 
 constexpr int32_t kAreaA = 0x40000;
 constexpr int32_t kAreaB = 0x44000;
@@ -32,8 +28,6 @@ constexpr std::array<int32_t, 21> kRecordOffsets = {
     0, 16, 32, 48, 64, 80, 96, 112, 128, 144, 160, 200, 240, 280, 320, 360, 400, 440, 480, 520, 560,
 };
 constexpr int32_t kCodeInRecord = 8;
-constexpr uint16_t kEmptyCode = 0x0000;
-constexpr uint16_t kErasedCode = 0xFFFF;
 
 constexpr int32_t kIdentifierTag = 0x48030;
 constexpr uint8_t kIdentifierTagByte0 = 0x00;
@@ -41,29 +35,14 @@ constexpr uint8_t kIdentifierTagByte1 = 0x04;
 constexpr int32_t kIdentifierText = 0x48034;
 
 void decodeBlock(const DumpReader& dump, int32_t recordArea) {
-    int printed = 0;
+    FaultLines faults;
     for (int32_t record : kRecordOffsets) {
-        const uint16_t code = dump.u16be(recordArea + record + kCodeInRecord).value_or(kEmptyCode);
-        if (code == kEmptyCode || code == kErasedCode)
-            continue;
-        char description[kDescriptionSize];
-        lookupDTC(dtcHyundaiKia, code, description);
-        printLog("\t%s", description);
-        ++printed;
+        printFlashCode(faults, dump.u16be(recordArea + record + kCodeInRecord).value_or(0));
     }
-    if (printed == 0)
-        printLog(kNoDtc);
+    faults.printNoDtcIfNone();
 }
 
 } // namespace
-
-int32_t ecu2p400::getDumpSize() const {
-    return kDumpSize;
-}
-
-void ecu2p400::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void ecu2p400::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -2,10 +2,16 @@
 #pragma once
 
 #include "Ecudtc.h"
+#include "InfoText.h"
 
 class ecu2p400 : public ecuDTC {
 public:
-    int32_t getDumpSize() const override;
+    static constexpr int32_t kDumpSize = 0x50000;
+    static constexpr char kInfo[] = "Vehicles: Kia-Hyundai 2007>\n"
+                                    "IC: Freescale MAC7242VAF64\n"
+                                    "Full flash used";
+
+    int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;
-    void getInfo(char* out) const override;
+    void getInfo(char* out) const override { copyInfoText(out, kInfo); }
 };

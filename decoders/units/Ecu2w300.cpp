@@ -2,18 +2,15 @@
 // tag by tag in the order each tag was first met.
 #include "Ecu2w300.h"
 
-#include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
+#include "Hyundaikia.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
 namespace {
-
-constexpr int32_t kDumpSize = 0x10000;
-constexpr char kInfo[] = "Vehicles: Kia-Hyundai 2012>\nIC: Infineon XC2361A\nFlash-03 used";
 
 constexpr int32_t kPageSize = 0x80;
 // A page starting with four zero bytes starts no block.
@@ -32,67 +29,41 @@ constexpr int32_t kRecordsPerGroup = 10;
 constexpr int32_t kRecordStepPerGroup = 14;
 constexpr int32_t kPageTagSize = 4;
 constexpr int32_t kPagePayload = kPageSize - kPageTagSize;
-constexpr uint16_t kEmptyCode = 0x0000;
-constexpr uint16_t kErasedCode = 0xFFFF;
 
-constexpr int32_t kMaxBlockKeys = 1024;
-constexpr int32_t kMaxBlockPositions = 500;
-constexpr int32_t kEndOfPositions = -1;
+// Pages of one tag, in ascending offsets, as far as the tag's list has room.
+struct TaggedBlocks {
+    int32_t tag;
+    std::vector<int32_t> positions;
+};
 
-// The block index. A 64 KiB dump has 512 pages, so one list can overflow but the key table
-// cannot; it is far too large for the stack and is rebuilt by every calcDTC.
-int32_t blockKeys[kMaxBlockKeys];
-int32_t blockKeyCount;
-int32_t blockPositions[kMaxBlockKeys][kMaxBlockPositions];
+// The unit keeps at most this many tags, and at most this many positions per tag; a page beyond
+// a full list is dropped with a report line. A 64 KiB dump has 512 pages, so only a list can fill.
+constexpr size_t kMaxBlockKeys = 1024;
+constexpr size_t kMaxBlockPositions = 500;
 
-void resetBlockTables() {
-    for (int32_t i = 0; i < kMaxBlockKeys; ++i) {
-        blockKeys[i] = 0;
-        blockPositions[i][0] = kEndOfPositions;
-    }
-    blockKeyCount = 0;
-}
-
-// Only used entries are searched: free ones hold 0, which no indexed tag equals anyway.
-int32_t findBlockKey(int32_t tag) {
-    for (int32_t i = 0; i < blockKeyCount; ++i)
-        if (blockKeys[i] == tag)
-            return i;
-    return -1;
-}
-
-void addBlockPosition(int32_t index, int32_t offset) {
-    int32_t* positions = blockPositions[index];
-    for (int32_t i = 0; i < kMaxBlockPositions; ++i) {
-        if (positions[i] != kEndOfPositions)
-            continue;
-        positions[i] = offset;
-        if (i + 1 < kMaxBlockPositions)
-            positions[i + 1] = kEndOfPositions;
-        return;
-    }
-    printLog("Limit of blocks positions are exhausted\n");
-}
-
-void indexPages(const DumpReader& dump) {
+// The tagged pages grouped by tag, the tags in the order they are first met.
+std::vector<TaggedBlocks> indexPages(const DumpReader& dump) {
+    std::vector<TaggedBlocks> blocks;
     for (int32_t p = 0; p < dump.size(); p += kPageSize) {
         const int32_t tag = int32_t(dump.u32be(p).value_or(kNoTag));
         if (tag == kNoTag)
             continue;
-        const int32_t index = findBlockKey(tag);
-        if (index >= 0) {
-            addBlockPosition(index, p);
-        } else if (blockKeyCount < kMaxBlockKeys) {
-            blockKeys[blockKeyCount] = tag;
-            blockPositions[blockKeyCount][0] = p;
-            blockPositions[blockKeyCount][1] = kEndOfPositions;
-            ++blockKeyCount;
+        const auto known = std::find_if(blocks.begin(), blocks.end(),
+                                        [tag](const TaggedBlocks& b) { return b.tag == tag; });
+        if (known == blocks.end()) {
+            if (blocks.size() < kMaxBlockKeys)
+                blocks.push_back({tag, {p}});
+        } else if (known->positions.size() < kMaxBlockPositions) {
+            known->positions.push_back(p);
+        } else {
+            printLog("Limit of blocks positions are exhausted\n");
         }
     }
+    return blocks;
 }
 
 void decodeErrorBlock(const DumpReader& dump, int32_t block) {
-    int printed = 0;
+    FaultLines faults;
     int32_t cursor = block + kRecordCursorStart;
     int32_t inPage = kRecordCursorStart;
     for (int32_t group = 1; group <= kGroups; ++group) {
@@ -101,47 +72,26 @@ void decodeErrorBlock(const DumpReader& dump, int32_t block) {
                 cursor += kPageTagSize;
                 inPage -= kPagePayload;
             }
-            const uint16_t code = dump.u16le(cursor + kCodeInRecord).value_or(kEmptyCode);
+            printFlashCode(faults, dump.u16le(cursor + kCodeInRecord).value_or(0));
             cursor += group * kRecordStepPerGroup;
             inPage += group * kRecordStepPerGroup;
-            if (code == kEmptyCode || code == kErasedCode)
-                continue;
-            char description[kDescriptionSize];
-            lookupDTC(dtcHyundaiKia, code, description);
-            printLog("\t%s", description);
-            ++printed;
         }
     }
-    if (printed == 0)
-        printLog(kNoDtc);
+    faults.printNoDtcIfNone();
 }
 
 } // namespace
 
-int32_t ecu2w300::getDumpSize() const {
-    return kDumpSize;
-}
-
-void ecu2w300::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void ecu2w300::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    resetBlockTables();
-    indexPages(dump);
-
-    for (int32_t key = 0; key < blockKeyCount; ++key) {
-        for (int32_t i = 0; i < kMaxBlockPositions; ++i) {
-            const int32_t p = blockPositions[key][i];
-            if (p == kEndOfPositions)
-                break;
-            if (blockKeys[key] == kIdentifierTag) {
+    for (const TaggedBlocks& blocks : indexPages(dump)) {
+        for (int32_t p : blocks.positions) {
+            if (blocks.tag == kIdentifierTag) {
                 printLog("ECU identifier block:");
                 const std::string_view identifier = dump.text(p + kIdentifierText, dump.size());
                 printLog("\t[%.*s]\n", int(identifier.size()), identifier.data());
-            } else if (blockKeys[key] == kErrorTag) {
+            } else if (blocks.tag == kErrorTag) {
                 printLog("ECU error block %08X:", uint32_t(p));
                 decodeErrorBlock(dump, p);
             }

@@ -4,28 +4,18 @@
 #include "Catalogues.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
-#include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
-#include <optional>
-#include <string_view>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x400;
-constexpr char kInfo[] =
-    "Vehicles: Ford Focus 2005-2008\nIC: MCU HC912D60\nNot all error codes are completed!";
+constexpr DumpField kIdentifier = {0x27E, 8};
 
-constexpr int32_t kIdentifier = 0x27E;
-constexpr int kIdentifierLength = 8;
-
-constexpr int32_t kRecords = 0x1FC;
-constexpr int32_t kRecordStride = 10;
-constexpr int32_t kRecordCount = 11;
-constexpr int32_t kCodeInRecord = 3;
-constexpr uint8_t kEndCode = 0xFF;
+// Eleven 10-byte records, the code in the fourth byte; code 0xFF ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x1FC).stride(0xA).count(11).code(byteAt(0x3)).endAt(0xFF);
+static_assert(kErrorRecords.fitsIn(ford2m5t::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 13> ford2m5tCodeMap = {{
     {0xA8, 0x1462},
@@ -46,27 +36,10 @@ static_assert(storedCodesUnique(ford2m5tCodeMap));
 
 } // namespace
 
-int32_t ford2m5t::getDumpSize() const {
-    return kDumpSize;
-}
-
-void ford2m5t::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void ford2m5t::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier, kIdentifierLength);
+    printTextIdentifier(dump, kIdentifier);
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const std::optional<uint8_t> code = dump.u8(kRecords + j * kRecordStride + kCodeInRecord);
-        if (!code || *code == kEndCode)
-            break;
-        char description[kDescriptionSize];
-        describeMapped(ford2m5tCodeMap, dtcGenericB, *code, kUndefinedFourDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    throughMap(ford2m5tCodeMap, dtcGenericB, kUndefinedFourDigits));
 }

@@ -4,57 +4,25 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
-#include "PrintLog.h"
-#include "ReportShape.h"
-
-#include <optional>
-#include <string_view>
+#include "RecordTable.h"
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
-constexpr char kInfo[] =
-    "Vehicles: Ford Focus 2012>\nIC: EEPROM ST95640\nNot all error codes are completed!";
+constexpr DumpField kIdentifiers[] = {{0x210, 17}, {0x130, 17}};
 
-constexpr int32_t kIdentifier1 = 0x210;
-constexpr int32_t kIdentifier2 = 0x130;
-constexpr int kIdentifierLength = 17;
-
-constexpr int32_t kRecords = 0x1B14;
-constexpr int32_t kRecordStride = 12;
-constexpr int32_t kRecordCount = 15;
-constexpr uint8_t kActive = 0x00;
-constexpr int32_t kCodeInRecord = 4;
+// Fifteen 12-byte records, each active when its first byte is 0x00, with a big-endian code at 4.
+// Inactive records may lie between active ones: every record is examined.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x1B14).stride(0xC).count(15).code(wordAt(0x4)).skipUnless(byteAt(0x0), 0x00);
+static_assert(kErrorRecords.fitsIn(fordCm5t::kDumpSize));
 
 } // namespace
 
-int32_t fordCm5t::getDumpSize() const {
-    return kDumpSize;
-}
-
-void fordCm5t::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void fordCm5t::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier1, kIdentifierLength);
-    printTextIdentifier(dump, kIdentifier2, kIdentifierLength);
+    printTextIdentifiers(dump, kIdentifiers);
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    // Inactive records may lie between active ones: every record is examined.
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const int32_t record = kRecords + j * kRecordStride;
-        if (dump.u8(record) != kActive)
-            continue;
-        const std::optional<uint16_t> code = dump.u16be(record + kCodeInRecord);
-        if (!code)
-            continue;
-        char description[kDescriptionSize];
-        describeUndefined(*code, kUndefinedFourDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered, [](int32_t code, char* out) {
+        describeUndefined(code, kUndefinedFourDigits, out);
+    });
 }

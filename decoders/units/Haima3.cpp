@@ -3,29 +3,20 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
-#include "Product.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
-#include <cstdio>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x300;
-constexpr char kInfo[] =
-    "Vehicles: Haima-3\nIC: MCU MC68HC912B32\nSome errors codes are not decrypted yet.";
+constexpr DumpField kIdentifier = {0x000, 19};
 
-constexpr int32_t kIdentifier = 0x000;
-constexpr int32_t kIdentifierSize = 19;
-
-constexpr int32_t kErrorRecords = 0x230;
-constexpr int32_t kRecordSize = 10;
-constexpr int32_t kRecords = 10;
-constexpr uint8_t kOccupied = 0x40;
-constexpr int32_t kCodeInRecord = 1;
-// Occupied records with these codes still count as present, so they suppress "No DTC".
+// Ten 10-byte records, each occupied one marked 0x40 in its first byte, then its code.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x230).stride(0xA).count(10).code(byteAt(0x1)).skipUnless(byteAt(0x0), 0x40);
+static_assert(kErrorRecords.fitsIn(haima3::kDumpSize));
+// Occupied records with these codes print no line, but still count: they suppress "No DTC".
 constexpr uint8_t kEndOfList = 0xAA;
 constexpr uint8_t kEmptyEntry = 0xFF;
 
@@ -40,45 +31,25 @@ constexpr std::array<DtcRecord, 7> dtcHaima3 = {{
 }};
 static_assert(codesUnique(dtcHaima3));
 
-constexpr char kUndefined[] =
-    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
-
 } // namespace
-
-int32_t haima3::getDumpSize() const {
-    return kDumpSize;
-}
-
-void haima3::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void haima3::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    char identifier[2 * kIdentifierSize + 1] = "";
-    const std::string_view raw = dump.bytes(kIdentifier, kIdentifierSize);
-    for (size_t i = 0; i < raw.size(); ++i)
-        std::snprintf(identifier + 2 * i, 3, "%02X", unsigned(uint8_t(raw[i])));
-    printLog("ECU identifier:\n\t%s", identifier);
+    printHexIdentifier(dump, kIdentifier);
 
     printLog(kErrorCodesHeading);
-    int present = 0;
-    for (int32_t j = 0; j < kRecords; ++j) {
-        const int32_t record = kErrorRecords + kRecordSize * j;
-        if (dump.u8(record) != kOccupied)
-            continue;
-        ++present;
-        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(kEndOfList);
-        if (code == kEndOfList)
-            break;
-        if (code == kEmptyEntry)
-            continue;
+    FaultLines faults;
+    forEachFault(dump, kErrorRecords, [&faults](uint16_t code, int32_t) {
+        if (code == kEndOfList || code == kEmptyEntry) {
+            faults.countWithoutLine();
+            return code != kEndOfList;
+        }
         char description[kDescriptionSize];
-        describeFromRows(dtcHaima3, code, kUndefined, description);
+        describeFromRows(dtcHaima3, code, kUndefinedPleaseReport, description);
         // Decimal here on purpose; the undefined-code text shows the same code in hexadecimal.
-        printLog("\tError code [%02d] = %s", int(code), description);
-    }
-    if (present == 0)
-        printLog(kNoDtc);
+        faults.print("\tError code [%02d] = %s", int(code), description);
+        return true;
+    });
+    faults.printNoDtcIfNone();
 }

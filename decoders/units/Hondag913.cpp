@@ -3,29 +3,22 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
-#include <cstdio>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
-constexpr char kInfo[] =
-    "Vehicles: Honda Accord/Civic 2007>\nIC: EEPROM ST95640\nNot all error codes are completed!";
-
-constexpr int32_t kErrorTable = 0x200;
-constexpr int32_t kRecordSize = 10;
-constexpr int32_t kRecords = 16;
-constexpr uint16_t kEndOfTable = 0x0000;
+// Sixteen 10-byte records led by a big-endian code; code 0x0000 ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x200).stride(0xA).count(16).code(wordAt(0x0)).endAt(0x0000);
+static_assert(kErrorRecords.fitsIn(ecuG913::kDumpSize));
 
 // Neither text has a length of its own: the first runs on into the second when it lacks a NUL.
 constexpr int32_t kIdentifierText1 = 0x320;
 constexpr int32_t kIdentifierText2 = 0x330;
-constexpr int32_t kRawIdentifier = 0x370;
-constexpr int32_t kRawIdentifierSize = 16;
+constexpr DumpField kRawIdentifier = {0x370, 16};
 constexpr int32_t kCrashFlag = 0x380;
 
 constexpr std::array<CodeMapEntry, 6> ecuG913CodeMap = {{
@@ -40,7 +33,7 @@ static_assert(storedCodesUnique(ecuG913CodeMap));
 
 // High byte = circuit, low byte = failure kind. Only rows the map reaches, and the first and
 // last row, are held: no other row can be reported.
-constexpr std::array<DtcRecord, 8> kDtcEcuG913 = {{
+constexpr std::array<DtcRecord, 8> dtcEcuG913 = {{
     {0xA101, "Faulty 12 volt power or VSS supply or 12 volt power or VSS feed (VA Line)"},
     {0x1101, "open circuited Or high Resistance In Driver Air Bag First Module"},
     {0x1201, "open circuited Or high Resistance In Passenger Air Bag First Module"},
@@ -50,47 +43,22 @@ constexpr std::array<DtcRecord, 8> kDtcEcuG913 = {{
     {0x3401, "open circuited Or high Resistance In Passenger Roof Panel Air Bag Module"},
     {0x9202, "short circuited In Passenger Air Bag Cutoff Indicator"},
 }};
-static_assert(codesUnique(kDtcEcuG913));
-
-const DtcCatalogue dtcEcuG913(kDtcEcuG913);
+static_assert(codesUnique(dtcEcuG913));
 
 } // namespace
-
-int32_t ecuG913::getDumpSize() const {
-    return kDumpSize;
-}
-
-void ecuG913::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void ecuG913::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    char rawIdentifier[2 * kRawIdentifierSize + 1] = "";
-    const std::string_view raw = dump.bytes(kRawIdentifier, kRawIdentifierSize);
-    for (size_t i = 0; i < raw.size(); ++i)
-        std::snprintf(rawIdentifier + 2 * i, 3, "%02X", unsigned(uint8_t(raw[i])));
-    printLog("ECU identifier:\n\t%s", rawIdentifier);
+    printHexIdentifier(dump, kRawIdentifier);
 
     const std::string_view text1 = dump.text(kIdentifierText1, dump.size());
     const std::string_view text2 = dump.text(kIdentifierText2, dump.size());
     printLog("ECU identifier2:\n\t%.*s %.*s", int(text1.size()), text1.data(), int(text2.size()),
              text2.data());
 
-    printLog(kErrorCodesHeading);
-    int printed = 0;
-    for (int32_t j = 0; j < kRecords; ++j) {
-        const uint16_t code = dump.u16be(kErrorTable + kRecordSize * j).value_or(kEndOfTable);
-        if (code == kEndOfTable)
-            break;
-        char description[kDescriptionSize];
-        describeMapped(ecuG913CodeMap, dtcEcuG913, code, kUndefinedFourDigits, description);
-        printLog("\tError code [%02X] = %s", unsigned(code), description);
-        ++printed;
-    }
-    if (printed == 0)
-        printLog(kNoDtc);
+    printFaultTable(dump, kErrorRecords, FaultLine::Coded,
+                    throughMap(ecuG913CodeMap, dtcEcuG913, kUndefinedFourDigits));
 
     if (dump.u8(kCrashFlag).value_or(0) != 0)
         printLog("Crash data block found");

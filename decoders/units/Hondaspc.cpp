@@ -5,19 +5,15 @@
 #include "Cp1252Text.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x10000;
-constexpr char kInfo[] = "Vehicles: Honda Accord/CR-V 2013>\nMCU: SPC560P50L3\nNo codes info yet!";
-
-constexpr int32_t kCarId = 0xC1F0;
-constexpr int32_t kCarIdLength = 12;
+constexpr DumpField kCarId = {0xC1F0, 12};
 
 // A block [S, E) ends on a 16-byte row; its big-endian length L = E - S and tag sit in its
 // second-last row.
@@ -32,12 +28,12 @@ constexpr int32_t kIdentifierBeforeEnd = 0x3E;
 constexpr int32_t kIdentifierLength = 14;
 
 constexpr int32_t kErrorTag = 0x0180;
-constexpr int32_t kMaxRecords = 8;
-constexpr int32_t kRecordSize = 6;
-constexpr int32_t kCodeInRecord = 2;
-constexpr int32_t kSpecCodeInRecord = 3;
-// A zero code ends a block's list.
-constexpr uint8_t kEndOfRecords = 0x00;
+// Up to eight 6-byte records from the block's start: the code at 2, a zero code ending the list,
+// then the spec code. A record running past the end of the flash ends the list too.
+constexpr RecordTable errorRecordsFrom(int32_t blockStart) {
+    return RecordTable::from(blockStart).stride(0x6).count(8).code(byteAt(0x2)).endAt(0x00);
+}
+constexpr int32_t kSpecCodeInRecord = 0x3;
 
 constexpr std::array<CodeMapEntry, 14> hondaSPCCodeMap = {{
     {0x11, 0x275},
@@ -62,7 +58,7 @@ static_assert(storedCodesUnique(hondaSPCCodeMap), "each stored code maps once");
 // the comments mark the unit's other codes, whose texts are not known and which the code map
 // does not reach.
 // clang-format off
-constexpr std::array<DtcRecord, 17> dtcHondaSPCRows = {{
+constexpr std::array<DtcRecord, 17> dtcHondaSPC = {{
     {0x273, "B0001-11: Short to Ground in the Driver" CP1252_RSQUO "s Airbag 1st Inflator"},
     // B0001-12
     {0x275, "B0001-13: Open or Increased Resistance in the Driver" CP1252_RSQUO "s Airbag 1st Inflator"},
@@ -123,8 +119,8 @@ constexpr bool keysMatchLabels(const std::array<DtcRecord, N>& rows) {
             return false;
     return rows[N - 1].code == 0;
 }
-static_assert(keysMatchLabels(dtcHondaSPCRows), "row keys follow their labels; a 0 row closes");
-static_assert(codesUnique(dtcHondaSPCRows), "row keys are unique");
+static_assert(keysMatchLabels(dtcHondaSPC), "row keys follow their labels; a 0 row closes");
+static_assert(codesUnique(dtcHondaSPC), "row keys are unique");
 
 template <size_t N, size_t M>
 constexpr bool mapReachesRows(const std::array<CodeMapEntry, N>& map,
@@ -138,41 +134,32 @@ constexpr bool mapReachesRows(const std::array<CodeMapEntry, N>& map,
     }
     return true;
 }
-static_assert(mapReachesRows(hondaSPCCodeMap, dtcHondaSPCRows), "every mapped key has a row");
-
-const DtcCatalogue dtcHondaSPC(dtcHondaSPCRows);
+static_assert(mapReachesRows(hondaSPCCodeMap, dtcHondaSPC), "every mapped key has a row");
 
 void printErrorRecords(const DumpReader& dump, int32_t start) {
-    int counted = 0;
-    for (int32_t j = 0; j < kMaxRecords; ++j) {
-        const int32_t record = start + j * kRecordSize;
-        // A record running past the end of the flash ends the list like a zero code.
-        if (!dump.contains(record, kRecordSize))
-            break;
-        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(kEndOfRecords);
-        if (code == kEndOfRecords)
-            break;
-        const uint8_t specCode = dump.u8(record + kSpecCodeInRecord).value_or(0);
+    FaultLines faults;
+    forEachFault(dump, errorRecordsFrom(start), [&](uint16_t code, int32_t record) {
+        const unsigned specCode = dump.u8(record + kSpecCodeInRecord).value_or(0);
         char description[kDescriptionSize];
         describeMapped(hondaSPCCodeMap, dtcHondaSPC, code, kUndefinedFourDigits, description);
-        printLog("\tError %d) code (%02X) = %s", ++counted, specCode, description);
-    }
-    if (counted == 0)
-        printLog(kNoDtc);
+        faults.print("\tError %d) code (%02X) = %s", faults.next(), specCode, description);
+    });
+    faults.printNoDtcIfNone();
 }
 
-} // namespace
+struct Block {
+    int32_t start;
+    int32_t end;
+    uint16_t tag;
+};
 
-int32_t hondaSPC::getDumpSize() const {
-    return kDumpSize;
-}
+// The scan stops after this many blocks.
+constexpr size_t kMaxBlocks = 1024;
 
-void hondaSPC::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
-void hondaSPC::scanBlocks(const DumpReader& dump) {
-    for (int32_t end = dump.size(); end > 0 && m_blockCount < kMaxBlocks;) {
+// The block chain from the top of the flash down.
+std::vector<Block> scanBlocks(const DumpReader& dump) {
+    std::vector<Block> blocks;
+    for (int32_t end = dump.size(); end > 0 && blocks.size() < kMaxBlocks;) {
         // A header before the dump's start (end = 16) reads as absent, so is no block.
         const uint16_t length = dump.u16be(end - kLengthBeforeEnd).value_or(kBlankWord);
         const uint16_t tag = dump.u16be(end - kTagBeforeEnd).value_or(kBlankWord);
@@ -182,45 +169,41 @@ void hondaSPC::scanBlocks(const DumpReader& dump) {
             end -= kRow;
             continue;
         }
-        m_blockStart[m_blockCount] = end - length;
-        m_blockEnd[m_blockCount] = end;
-        m_blockTag[m_blockCount] = tag;
-        ++m_blockCount;
+        blocks.push_back({end - length, end, tag});
         end -= length;
     }
-    printLog("Found %d number of blocks", int(m_blockCount));
+    printLog("Found %d number of blocks", int(blocks.size()));
+    return blocks;
 }
+
+} // namespace
 
 void hondaSPC::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    const std::string_view carId = dump.text(kCarId, kCarIdLength);
-    printLog("ECU identifier (CARID):\n\t%.*s", int(carId.size()), carId.data());
+    printTextIdentifier(dump, kCarId, "ECU identifier (CARID):");
 
-    for (int32_t i = 0; i < kMaxBlocks; ++i)
-        m_blockStart[i] = m_blockEnd[i] = m_blockTag[i] = 0;
-    m_blockCount = 0;
-    scanBlocks(dump);
+    const std::vector<Block> blocks = scanBlocks(dump);
 
-    for (int32_t i = 0; i < m_blockCount; ++i) {
-        if (m_blockTag[i] != kIdentifierTag)
+    for (const Block& block : blocks) {
+        if (block.tag != kIdentifierTag)
             continue;
         printLog("Found ECU identifier (ECU modif):");
         // A block ending below 62 has no room for the text: its heading shows an empty one.
         const std::string_view identifier =
-            dump.text(int64_t(m_blockEnd[i]) - kIdentifierBeforeEnd, kIdentifierLength);
+            dump.text(int64_t(block.end) - kIdentifierBeforeEnd, kIdentifierLength);
         printLog("\t%.*s", int(identifier.size()), identifier.data());
     }
 
     printLog("Searching for error codes blocks:");
     int32_t numbered = 0;
-    for (int32_t i = m_blockCount - 1; i >= 0; --i) {
-        if (m_blockTag[i] != kErrorTag)
+    for (auto block = blocks.rbegin(); block != blocks.rend(); ++block) {
+        if (block->tag != kErrorTag)
             continue;
         printLog("found error block %d)", int(++numbered));
         printLog("Error codes (spec-code in braces determines additional info, such as "
                  "short/open/etc):");
-        printErrorRecords(dump, m_blockStart[i]);
+        printErrorRecords(dump, block->start);
     }
 
     printLog("Done");

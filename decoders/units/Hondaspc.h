@@ -3,23 +3,16 @@
 #pragma once
 
 #include "Ecudtc.h"
-
-class DumpReader;
+#include "InfoText.h"
 
 class hondaSPC : public ecuDTC {
 public:
-    int32_t getDumpSize() const override;
+    static constexpr int32_t kDumpSize = 0x10000;
+    static constexpr char kInfo[] = "Vehicles: Honda Accord/CR-V 2013>\n"
+                                    "MCU: SPC560P50L3\n"
+                                    "No codes info yet!";
+
+    int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;
-    void getInfo(char* out) const override;
-
-    static constexpr int32_t kMaxBlocks = 1024;
-
-private:
-    void scanBlocks(const DumpReader& dump);
-
-    // The blocks found by the last scan, from the top of the flash down.
-    int32_t m_blockStart[kMaxBlocks] = {};
-    int32_t m_blockEnd[kMaxBlocks] = {};
-    int32_t m_blockTag[kMaxBlocks] = {};
-    int32_t m_blockCount = 0;
+    void getInfo(char* out) const override { copyInfoText(out, kInfo); }
 };

@@ -3,27 +3,19 @@
 
 #include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x1000;
-constexpr char kInfo[] =
-    "Vehicles: Hyunadi Accent/Solaris 2012>\nIC: EEPROM ST95320\nNot all error codes are "
-    "completed!";
+constexpr DumpField kIdentifier = {0x20, 20};
 
-constexpr int32_t kIdentifier = 0x20;
-constexpr int32_t kIdentifierLength = 20;
-
-constexpr int32_t kRecords = 0xF0;
-constexpr int32_t kMaxRecords = 18;
-constexpr int32_t kRecordSize = 8;
-constexpr int32_t kCodeInRecord = 3;
-constexpr uint8_t kEndOfList = 0x00;
+// Up to eighteen 8-byte records, the code in the fourth byte; code 0x00 ends the list.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0xF0).stride(0x8).count(18).code(byteAt(0x3)).endAt(0x00);
+static_assert(kErrorRecords.fitsIn(hSolaris::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 10> hSolarisCodeMap = {{
     {0xA4, 0x2500},
@@ -41,30 +33,11 @@ static_assert(storedCodesUnique(hSolarisCodeMap));
 
 } // namespace
 
-int32_t hSolaris::getDumpSize() const {
-    return kDumpSize;
-}
-
-void hSolaris::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void hSolaris::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    const std::string_view identifier = dump.text(kIdentifier, kIdentifierLength);
-    printLog("ECU identifier :\n\t%.*s", int(identifier.size()), identifier.data());
+    printTextIdentifier(dump, kIdentifier, "ECU identifier :");
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kMaxRecords; ++j) {
-        const uint8_t code =
-            dump.u8(kRecords + j * kRecordSize + kCodeInRecord).value_or(kEndOfList);
-        if (code == kEndOfList)
-            break;
-        char description[kDescriptionSize];
-        describeMapped(hSolarisCodeMap, dtcHyundaiKia, code, kUndefinedTwoDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    throughMap(hSolarisCodeMap, dtcHyundaiKia, kUndefinedTwoDigits));
 }

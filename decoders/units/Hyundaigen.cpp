@@ -6,23 +6,25 @@
 #include "DumpReader.h"
 #include "InfoText.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 
 namespace {
 
-constexpr char kInfoGenesisMohave[] = "Vehicles: Hyundai Genesis/Kia Mohave 2011>\nIC: EEPROM "
-                                      "ST95640\nNot all error codes are completed!";
-constexpr char kInfoStarex[] =
-    "Vehicles: Hyundai Starex 2008>\nIC: EEPROM ST95320\nNot all error codes are completed!";
-constexpr char kInfoGrandeur[] =
-    "Vehicles: Hyundai Grandeur 2007>\nIC: EEPROM ST95320\nNot all error codes are completed!";
+constexpr char kInfoGenesisMohave[] = "Vehicles: Hyundai Genesis/Kia Mohave 2011>\n"
+                                      "IC: EEPROM ST95640\n"
+                                      "Not all error codes are completed!";
+constexpr char kInfoStarex[] = "Vehicles: Hyundai Starex 2008>\n"
+                               "IC: EEPROM ST95320\n"
+                               "Not all error codes are completed!";
+constexpr char kInfoGrandeur[] = "Vehicles: Hyundai Grandeur 2007>\n"
+                                 "IC: EEPROM ST95320\n"
+                                 "Not all error codes are completed!";
 
 enum class Info { GenesisMohave, Starex, Grandeur };
 
 struct Variant {
-    int32_t dumpSize;
     int32_t slotArea;
     // Subtracted from the stored code before the map is searched.
     int32_t keyShift;
@@ -31,13 +33,14 @@ struct Variant {
 
 // clang-format off
 constexpr std::array<Variant, 5> kVariants = {{
-    // dump size  slot area  key shift  info text
-    {0x2000,      0x9C4,     0,         Info::GenesisMohave},
-    {0x2000,      0xDBC,     1,         Info::GenesisMohave},
-    {0x2000,      0xA4C,     1,         Info::GenesisMohave},
-    {0x1000,      0x974,     0,         Info::Starex},
-    {0x1000,      0x968,     0,         Info::Grandeur},
+    // slot area  key shift  info text
+    {0x9C4,      0,         Info::GenesisMohave},
+    {0xDBC,      1,         Info::GenesisMohave},
+    {0xA4C,      1,         Info::GenesisMohave},
+    {0x974,      0,         Info::Starex},
+    {0x968,      0,         Info::Grandeur},
 }};
+static_assert(kVariants.size() == hyundaiGen::kDumpSizes.size(), "one dump size per variant");
 // clang-format on
 
 const Variant& variantOf(int32_t variant) {
@@ -49,11 +52,19 @@ constexpr int32_t kIdentifierText = 0x00;
 constexpr int32_t kIdentifierTextLength = 7;
 constexpr std::array<int32_t, 3> kIdentifierHexBytes = {0x0F, 0x10, 0x11};
 
-constexpr int32_t kSlotCount = 15;
-constexpr int32_t kSlotSize = 12;
-constexpr int32_t kCodeInSlot = 4;
-constexpr uint16_t kEmptyCode = 0x0023;
-constexpr uint16_t kErasedCode = 0xFFFF;
+// Fifteen 12-byte slots from the variant's slot area, each with a big-endian code at 4: 0x0023
+// when the slot is empty, 0xFFFF when erased. The marks are tested on the stored code, before
+// the shift.
+constexpr RecordTable slotsFrom(int32_t slotArea) {
+    return RecordTable::from(slotArea).stride(0xC).count(15).code(wordAt(0x4)).skip(0x0023, 0xFFFF);
+}
+constexpr bool slotsFitEveryVariant() {
+    for (size_t v = 0; v < kVariants.size(); ++v)
+        if (!slotsFrom(kVariants[v].slotArea).fitsIn(hyundaiGen::kDumpSizes[v]))
+            return false;
+    return true;
+}
+static_assert(slotsFitEveryVariant());
 
 constexpr std::array<CodeMapEntry, 35> hyundaiGenCodeMap = {{
     {0x12, 0x1329},  {0x13, 0x1329},  {0x1B, 0x1334},  {0x1C, 0x1334},  {0x4C, 0x1346},
@@ -67,10 +78,6 @@ constexpr std::array<CodeMapEntry, 35> hyundaiGenCodeMap = {{
 static_assert(storedCodesUnique(hyundaiGenCodeMap));
 
 } // namespace
-
-int32_t hyundaiGen::getDumpSize() const {
-    return variantOf(variant).dumpSize;
-}
 
 void hyundaiGen::getInfo(char* out) const {
     switch (variantOf(variant).info) {
@@ -98,18 +105,9 @@ void hyundaiGen::calcDTC(const uint8_t* data, int32_t size) {
              unsigned(dump.u8(kIdentifierHexBytes[1]).value_or(0)),
              unsigned(dump.u8(kIdentifierHexBytes[2]).value_or(0)));
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t slot = 0; slot < kSlotCount; ++slot) {
-        const uint16_t stored =
-            dump.u16be(layout.slotArea + slot * kSlotSize + kCodeInSlot).value_or(kErasedCode);
-        // The empty marks are tested on the stored code, before the shift.
-        if (stored == kEmptyCode || stored == kErasedCode)
-            continue;
-        char description[kDescriptionSize];
-        describeMapped(hyundaiGenCodeMap, dtcHyundaiKia, int32_t(stored) - layout.keyShift,
-                       kUndefinedTwoDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, slotsFrom(layout.slotArea), FaultLine::Numbered,
+                    [&layout](int32_t stored, char* out) {
+                        describeMapped(hyundaiGenCodeMap, dtcHyundaiKia, stored - layout.keyShift,
+                                       kUndefinedTwoDigits, out);
+                    });
 }

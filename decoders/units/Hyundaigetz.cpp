@@ -4,38 +4,22 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
-#include "Product.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
-#include <cstdio>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x200;
-constexpr char kInfo[] =
-    "Vehicles: Hyundai Getz 2007>\nIC: EEPROM 25LC040 or 24LC040\nNot all error codes are "
-    "completed!";
+// Ten 5-byte records: a status byte, 0x00 when the record is empty and 0xFF when erased, then
+// the code. The status alone decides: a used record with code 0x00 or 0xFF is still reported.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x00).stride(0x5).count(10).code(byteAt(0x1)).skipIf(byteAt(0x0), 0x00, 0xFF);
+static_assert(kErrorRecords.fitsIn(hyundaiGetz::kDumpSize));
 
-constexpr int32_t kRecords = 0x00;
-constexpr int32_t kRecordCount = 10;
-constexpr int32_t kRecordSize = 5;
-constexpr int32_t kStatusInRecord = 0;
-constexpr int32_t kCodeInRecord = 1;
-constexpr uint8_t kStatusEmpty = 0x00;
-constexpr uint8_t kStatusErased = 0xFF;
+constexpr DumpField kIdentifier = {0xC8, 19};
 
-constexpr int32_t kIdentifier = 0xC8;
-constexpr int32_t kIdentifierLength = 19;
-
-constexpr char kUndefinedReport[] =
-    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
-// The one-byte code fills "%02X" with two digits, so the text is no longer than the format.
-static_assert(sizeof(kUndefinedReport) <= kDescriptionSize, "undefined text too long");
-
-constexpr std::array<DtcRecord, 15> kDtcHyundaiGetzRows = {{
+constexpr std::array<DtcRecord, 15> dtcHyundaiGetz = {{
     {0x0C, "B1650 - Crash Recorded"},
     {0x0D, "B1651 - Crash Recorded"},
     {0x0E, "B1652 - Crash Recorded"},
@@ -52,42 +36,15 @@ constexpr std::array<DtcRecord, 15> kDtcHyundaiGetzRows = {{
     {0x76, "B1102 - Low Voltage"},
     {0x7A, "B2600 - SRSCM Installation"},
 }};
-static_assert(codesUnique(kDtcHyundaiGetzRows));
-constexpr DtcCatalogue dtcHyundaiGetz(kDtcHyundaiGetzRows);
-
-// Searched by its row count: the catalogue has no end row.
+static_assert(codesUnique(dtcHyundaiGetz));
 
 } // namespace
-
-int32_t hyundaiGetz::getDumpSize() const {
-    return kDumpSize;
-}
-
-void hyundaiGetz::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void hyundaiGetz::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    char identifier[2 * kIdentifierLength + 1] = {};
-    for (int32_t i = 0; i < kIdentifierLength; ++i)
-        std::snprintf(identifier + 2 * i, 3, "%02X",
-                      unsigned(dump.u8(kIdentifier + i).value_or(0)));
-    printLog("ECU identifier:\n\t%s", identifier);
+    printHexIdentifier(dump, kIdentifier);
 
-    printLog(kErrorCodesHeading);
-    CodedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const int32_t record = kRecords + j * kRecordSize;
-        const uint8_t status = dump.u8(record + kStatusInRecord).value_or(kStatusEmpty);
-        if (status == kStatusEmpty || status == kStatusErased)
-            continue;
-        // The status alone decides: a used record with code 0x00 or 0xFF is still reported.
-        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(0);
-        char description[kDescriptionSize];
-        describeFromRows(dtcHyundaiGetz, code, kUndefinedReport, description);
-        faults.print(code, description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Coded,
+                    fromRows(dtcHyundaiGetz, kUndefinedPleaseReport));
 }

@@ -2,28 +2,17 @@
 #include "Jeep95256.h"
 
 #include "Dtc.h"
-#include "InfoText.h"
 
 #include <array>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x8000;
-constexpr char kInfo[] =
-    "Vehicles: Jeep/Dodge/Chrysler 2010>\nIC: EEPROM ST95256\nNo codes info yet!";
+constexpr DumpField kIdentifiers[] = {{0x40, 14}, {0xD0, 10}, {0x50, 17}};
 
-constexpr int32_t kIdentifier1 = 0x40;
-constexpr int kIdentifier1Length = 14;
-constexpr int32_t kIdentifier2 = 0xD0;
-constexpr int kIdentifier2Length = 10;
-constexpr int32_t kIdentifier3 = 0x50;
-constexpr int kIdentifier3Length = 17;
-
-constexpr int32_t kRecords = 0x400;
-constexpr int kRecordStride = 16;
-constexpr unsigned kRecordCount = 25;
-constexpr int kCodeInRecord = 1;
-constexpr int kEmptyCode = 0xFF;
+// 25 records of 16 bytes, the code in the second byte; code 0xFF ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x400).stride(0x10).count(25).code(byteAt(0x1)).endAt(0xFF);
+static_assert(kErrorRecords.fitsIn(jeep95256::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 17> jeep95256CodeMap = {{
     {0x58, 0x212C},
@@ -49,7 +38,7 @@ static_assert(storedCodesUnique(jeep95256CodeMap));
 // Body codes by their hex part, then network codes by their numeric part. Only the rows whose
 // texts are known are listed; the map reaches no other row.
 constexpr size_t kBodyRows = 11;
-constexpr std::array kJeep95256Rows = {
+constexpr std::array dtcJeep95256 = {
     DtcRecord{0x1B00, "B1B00-DRIVER AIRBAG SQUIB 1 CIRCUIT LOW"},
     DtcRecord{0x1B01, "B1B01-DRIVER AIRBAG SQUIB 1 CIRCUIT HIGH"},
     DtcRecord{0x1B05, "B1B05-DRIVER AIRBAG SQUIB 2 CIRCUIT HIGH"},
@@ -70,31 +59,16 @@ constexpr std::array kJeep95256Rows = {
     DtcRecord{0x0176, "U0176-LOST COMMUNICATION W/RIGHT SIDE SATELLITE ACCELERATION SENSOR 2"},
     DtcRecord{0x1415, "U1415-IMPLAUSIBLE/MISSING VEHICLE CONFIGURATION DATA"},
 };
-static_assert(codesAscend(kJeep95256Rows, 0, kBodyRows));
-static_assert(codesAscend(kJeep95256Rows, kBodyRows));
-static_assert(codesUnique(kJeep95256Rows));
-
-const DtcCatalogue dtcJeep95256(kJeep95256Rows);
+static_assert(codesAscend(dtcJeep95256, 0, kBodyRows));
+static_assert(codesAscend(dtcJeep95256, kBodyRows));
+static_assert(codesUnique(dtcJeep95256));
 
 } // namespace
-
-int32_t jeep95256::getDumpSize() const {
-    return kDumpSize;
-}
-
-void jeep95256::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void jeep95256::describeCode(int code, char* out) const {
     describeMapped(jeep95256CodeMap, dtcJeep95256, code, kUndefinedFourDigits, out);
 }
 
 void jeep95256::calcDTC(const uint8_t* data, int32_t size) {
-    const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    printIdentifier(dump, kIdentifier3, kIdentifier3Length);
-    decodeRecords(dump, kRecords, kRecordStride, kRecordCount, kCodeInRecord, true, kEmptyCode,
-                  true);
+    decodeDump(data, size, kIdentifiers, kErrorRecords);
 }

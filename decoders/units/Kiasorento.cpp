@@ -3,26 +3,18 @@
 
 #include "Catalogues.h"
 #include "DumpReader.h"
-#include "InfoText.h"
-#include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x800;
-constexpr char kInfo[] =
-    "Vehicles: Kia Sorento 2007\nIC: EEPROM ST95160\nNot all error codes are completed!";
+constexpr DumpField kIdentifier = {0xF7, 8};
 
-constexpr int32_t kIdentifier = 0xF7;
-constexpr int32_t kIdentifierLength = 8;
-
-constexpr int32_t kRecords = 0x706;
-constexpr int32_t kRecordCount = 10;
-constexpr int32_t kRecordSize = 10;
-constexpr int32_t kCodeInRecord = 0;
-constexpr uint8_t kErasedCode = 0xFF;
+// Ten 10-byte records; a record's first byte is its code, 0xFF when erased.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x706).stride(0xA).count(10).code(byteAt(0x0)).skip(0xFF);
+static_assert(kErrorRecords.fitsIn(kiaSorento::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 15> kiaSorentoCodeMap = {{
     {0x6C, 0x2500},
@@ -45,29 +37,11 @@ static_assert(storedCodesUnique(kiaSorentoCodeMap));
 
 } // namespace
 
-int32_t kiaSorento::getDumpSize() const {
-    return kDumpSize;
-}
-
-void kiaSorento::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void kiaSorento::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    printTextIdentifier(dump, kIdentifier, kIdentifierLength);
+    printTextIdentifier(dump, kIdentifier);
 
-    printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const uint8_t code =
-            dump.u8(kRecords + j * kRecordSize + kCodeInRecord).value_or(kErasedCode);
-        if (code == kErasedCode)
-            continue;
-        char description[kDescriptionSize];
-        describeMapped(kiaSorentoCodeMap, dtcHyundaiKia, code, kUndefinedTwoDigits, description);
-        faults.print(description);
-    }
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    throughMap(kiaSorentoCodeMap, dtcHyundaiKia, kUndefinedTwoDigits));
 }

@@ -3,26 +3,17 @@
 
 #include "Catalogues.h"
 #include "Dtc.h"
-#include "InfoText.h"
 
 #include <array>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x1000;
-constexpr char kInfo[] =
-    "Vehicles: Landrover Rangerover 2007>\nIC: EEPROM ST95320\nNo codes info yet!";
+constexpr DumpField kIdentifiers[] = {{0x4CA, 60}, {0x19, 17}};
 
-constexpr int32_t kIdentifier1 = 0x4CA;
-constexpr int kIdentifier1Length = 60;
-constexpr int32_t kIdentifier2 = 0x19;
-constexpr int kIdentifier2Length = 17;
-
-constexpr int32_t kRecords = 0x318;
-constexpr int kRecordStride = 12;
-constexpr unsigned kRecordCount = 25;
-constexpr int kCodeInRecord = 4;
-constexpr int kEmptyCode = 0xFFFF;
+// 25 records of 12 bytes with a big-endian code at 4; code 0xFFFF ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x318).stride(0xC).count(25).code(wordAt(0x4)).endAt(0xFFFF);
+static_assert(kErrorRecords.fitsIn(landrover169::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 2> landrover169CodeMap = {{
     {0x016E, 0x1193},
@@ -32,22 +23,10 @@ static_assert(storedCodesUnique(landrover169CodeMap));
 
 } // namespace
 
-int32_t landrover169::getDumpSize() const {
-    return kDumpSize;
-}
-
-void landrover169::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void landrover169::describeCode(int code, char* out) const {
     describeMapped(landrover169CodeMap, dtcGenericB, code, kUndefinedFourDigits, out);
 }
 
 void landrover169::calcDTC(const uint8_t* data, int32_t size) {
-    const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    decodeRecords(dump, kRecords, kRecordStride, kRecordCount, kCodeInRecord, false, kEmptyCode,
-                  true);
+    decodeDump(data, size, kIdentifiers, kErrorRecords);
 }

@@ -5,16 +5,12 @@
 #include "Catalogues.h"
 #include "DumpReader.h"
 #include "Flashpageindex.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "ReportShape.h"
 
 #include <array>
 
 namespace {
-
-constexpr int32_t kDumpSize = 0x10000;
-constexpr char kInfo[] = "Vehicles: Mazda 6/CX-5 2011>\nIC: Infineon XC2361A\nFlash-03 used";
 
 constexpr uint32_t kIdentifierTag = 0x020101FF;
 // Within the payload; the text runs to its NUL or the page end, so 40 characters at most.
@@ -52,15 +48,14 @@ void printIdentifiers(flashPageIndex& index) {
         const DumpReader payload(page.data(), index.readPage(p, page));
         if (payload.u8(kIdentifierText).value_or(0) == 0)
             continue;
-        const std::string_view identifier = payload.text(kIdentifierText, payload.size());
-        printLog("ECU identifier block:\n\t%.*s", int(identifier.size()), identifier.data());
+        printTextIdentifier(payload, {kIdentifierText, payload.size()}, "ECU identifier block:");
     }
 }
 
 void decodeRecords(const DumpReader& block, int32_t kind) {
     const int32_t stride = kBytesPerKind * kind;
     const int32_t codeInRecord = kBytesPerKind * (kind - kFirstKind);
-    int printed = 0;
+    FaultLines faults;
     for (int32_t r = kFirstRecord; r < block.size(); r += stride) {
         const std::optional<uint8_t> code = block.u8(r + codeInRecord);
         const std::optional<uint8_t> errorType = block.u8(r + codeInRecord + kErrorTypeAfterCode);
@@ -69,22 +64,12 @@ void decodeRecords(const DumpReader& block, int32_t kind) {
             continue;
         char description[kDescriptionSize];
         describeMapped(mazda6newCodeMap, dtcGenericB, *code, kUndefinedTwoDigits, description);
-        printLog("\tError type (%02X) code %s", *errorType, description);
-        ++printed;
+        faults.print("\tError type (%02X) code %s", *errorType, description);
     }
-    if (printed == 0)
-        printLog(kNoDtc);
+    faults.printNoDtcIfNone();
 }
 
 } // namespace
-
-int32_t Mazda6new::getDumpSize() const {
-    return kDumpSize;
-}
-
-void Mazda6new::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void Mazda6new::calcDTC(const uint8_t* data, int32_t size) {
     flashPageIndex index;

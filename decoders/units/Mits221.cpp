@@ -4,27 +4,22 @@
 
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
-#include "Product.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 #include <optional>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
-constexpr char kInfo[] = "Vehicles: Mitsubishi Outlander Sport/ASX 2007>\nIC: EEPROM "
-                         "ST95640\nNot all error codes are completed!";
-
-constexpr int32_t kErrorTable = 0x9F4;
-constexpr int32_t kRecordSize = 12;
-constexpr int32_t kRecords = 20;
-constexpr int32_t kStatusInRecord = 3;
-constexpr int32_t kCodeInRecord = 5;
-constexpr uint8_t kSlotEmpty = 0x00;
-constexpr uint8_t kSlotErased = 0xFF;
+// Twenty 12-byte slots, used in any order: a status byte at 3, 0x00 when the slot is empty and
+// 0xFF when erased, and the code at 5.
+constexpr RecordTable kErrorRecords = RecordTable::from(0x9F4)
+                                          .stride(0xC)
+                                          .count(20)
+                                          .code(byteAt(0x5))
+                                          .skipIf(byteAt(0x3), 0x00, 0xFF);
+static_assert(kErrorRecords.fitsIn(mits221::kDumpSize));
 
 // Both areas may begin with up to this many NUL bytes before their data.
 constexpr int32_t kLeadingArea = 33;
@@ -69,9 +64,6 @@ constexpr std::array<DtcRecord, 30> dtcMits221 = {{
 }};
 static_assert(codesUnique(dtcMits221));
 
-constexpr char kUndefined[] =
-    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
-
 // Offset of the first non-zero byte of the area at `area`, or none when it is all NUL.
 std::optional<int32_t> firstData(const DumpReader& dump, int32_t area) {
     for (int32_t i = area; i < area + kLeadingArea; ++i)
@@ -81,14 +73,6 @@ std::optional<int32_t> firstData(const DumpReader& dump, int32_t area) {
 }
 
 } // namespace
-
-int32_t mits221::getDumpSize() const {
-    return kDumpSize;
-}
-
-void mits221::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void mits221::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
@@ -100,24 +84,9 @@ void mits221::calcDTC(const uint8_t* data, int32_t size) {
                  text2.data());
     }
 
-    if (const std::optional<int32_t> vin = firstData(dump, kVinArea)) {
-        const std::string_view text = dump.text(*vin, kVinLength);
-        printLog("ECU VIN:\n\t%.*s", int(text.size()), text.data());
-    }
+    if (const std::optional<int32_t> vin = firstData(dump, kVinArea))
+        printTextIdentifier(dump, {*vin, kVinLength}, "ECU VIN:");
 
-    printLog(kErrorCodesHeading);
-    int printed = 0;
-    for (int32_t j = 0; j < kRecords; ++j) {
-        const int32_t record = kErrorTable + kRecordSize * j;
-        const uint8_t status = dump.u8(record + kStatusInRecord).value_or(kSlotEmpty);
-        if (status == kSlotEmpty || status == kSlotErased)
-            continue;
-        const uint8_t code = dump.u8(record + kCodeInRecord).value_or(0);
-        char description[kDescriptionSize];
-        describeFromRows(dtcMits221, code, kUndefined, description);
-        printLog("\tError code [%02X] = %s", unsigned(code), description);
-        ++printed;
-    }
-    if (printed == 0)
-        printLog(kNoDtc);
+    printFaultTable(dump, kErrorRecords, FaultLine::Coded,
+                    fromRows(dtcMits221, kUndefinedPleaseReport));
 }

@@ -5,7 +5,6 @@
 #include "Bitflags.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
 #include "Product.h"
 #include "ReportShape.h"
@@ -13,11 +12,6 @@
 #include <array>
 
 namespace {
-
-constexpr int32_t kDumpSize = 0x100;
-constexpr char kInfo[] =
-    "Vehicles: Nissan Qashqai, Pathfinder etc. 2007>\nIC: EEPROM LR56\nNot all error codes are "
-    "decoded!";
 
 constexpr int32_t kFormatByte = 0x00;
 constexpr uint8_t kFormat = 0x30;
@@ -66,14 +60,6 @@ std::optional<int32_t> findMarkerEnd(const DumpReader& dump) {
 }
 
 } // namespace
-
-int32_t nissan56::getDumpSize() const {
-    return kDumpSize;
-}
-
-void nissan56::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
 
 void nissan56::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);

@@ -2,10 +2,16 @@
 #pragma once
 
 #include "Ecudtc.h"
+#include "InfoText.h"
 
 class nissan56 : public ecuDTC {
 public:
-    int32_t getDumpSize() const override;
+    static constexpr int32_t kDumpSize = 0x100;
+    static constexpr char kInfo[] = "Vehicles: Nissan Qashqai, Pathfinder etc. 2007>\n"
+                                    "IC: EEPROM LR56\n"
+                                    "Not all error codes are decoded!";
+
+    int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;
-    void getInfo(char* out) const override;
+    void getInfo(char* out) const override { copyInfoText(out, kInfo); }
 };

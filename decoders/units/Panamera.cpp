@@ -5,33 +5,21 @@
 #include "Catalogues.h"
 #include "Dtc.h"
 #include "DumpReader.h"
-#include "InfoText.h"
 #include "PrintLog.h"
-#include "ReportShape.h"
+#include "RecordTable.h"
 
 #include <array>
 #include <optional>
-#include <string_view>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x2000;
-constexpr char kInfo[] =
-    "Vehicles: Porsche Panamera 2013>\nIC: EEPROM ST95640\nNo codes are decrypted yet!";
+constexpr DumpField kIdentifiers[] = {{0x100, 9}, {0x10E, 67}, {0x209, 21}};
 
-constexpr int32_t kIdentifier1 = 0x100;
-constexpr int kIdentifier1Length = 9;
-constexpr int32_t kIdentifier2 = 0x10E;
-constexpr int kIdentifier2Length = 67;
-constexpr int32_t kIdentifier3 = 0x209;
-constexpr int kIdentifier3Length = 21;
-
-constexpr int32_t kRecords = 0x1C80;
-constexpr int32_t kRecordStride = 32;
-constexpr int32_t kRecordCount = 27;
-constexpr int32_t kFaultInRecord = 0;
-constexpr int32_t kStateInRecord = 1;
-constexpr uint8_t kFreeRecord = 0xFF;
+// 27 records of 32 bytes, free ones (fault 0xFF) anywhere among them: the fault, then its state.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0x1C80).stride(0x20).count(27).code(byteAt(0x0)).skip(0xFF);
+static_assert(kErrorRecords.fitsIn(panamera::kDumpSize));
+constexpr int32_t kStateInRecord = 0x1;
 
 constexpr std::array<CodeMapEntry, 19> panameraCodeMap = {{
     {0x00, 0x024C}, {0x01, 0x024D}, {0x02, 0x0633}, {0x03, 0x024E}, {0x04, 0x06CE},
@@ -61,31 +49,17 @@ void describeRecord(uint8_t fault, uint8_t state, char* out) {
 
 } // namespace
 
-int32_t panamera::getDumpSize() const {
-    return kDumpSize;
-}
-
-void panamera::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void panamera::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
-    printTextIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printTextIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    printTextIdentifier(dump, kIdentifier3, kIdentifier3Length);
+    printTextIdentifiers(dump, kIdentifiers);
 
     printLog(kErrorCodesHeading);
-    NumberedFaults faults;
-    for (int32_t j = 0; j < kRecordCount; ++j) {
-        const int32_t record = kRecords + j * kRecordStride;
-        const std::optional<uint8_t> fault = dump.u8(record + kFaultInRecord);
-        const std::optional<uint8_t> state = dump.u8(record + kStateInRecord);
-        if (!fault || !state || *fault == kFreeRecord)
-            continue;
+    FaultLines faults;
+    forEachFault(dump, kErrorRecords, [&](uint16_t fault, int32_t record) {
         char description[kDescriptionSize];
-        describeRecord(*fault, *state, description);
-        faults.print(description);
-    }
+        describeRecord(uint8_t(fault), dump.u8(record + kStateInRecord).value_or(0xFF),
+                       description);
+        faults.numbered(description);
+    });
     faults.printNoDtcIfNone();
 }

@@ -1,49 +1,67 @@
-// The report tails that most EEPROM decoders share: numbered or coded fault lines, then "\tNo DTC".
+// The report shape most decoders share: identifier lines, "Error codes:", one line per fault, and
+// "\tNo DTC" when there was none.
 #pragma once
 
+#include "Dtc.h"
 #include "DumpReader.h"
 #include "PrintLog.h"
+#include "Product.h"
 
 constexpr char kErrorCodesHeading[] = "Error codes:";
-
-/// Prints "ECU identifier:" and the text field of `length` bytes at `field` as stored: the text
-/// ends at its first NUL, after `length` bytes or at the dump's end.
-inline void printTextIdentifier(const DumpReader& dump, int64_t field, int64_t length) {
-    const std::string_view text = dump.text(field, length);
-    printLog("ECU identifier:\n\t%.*s", int(text.size()), text.data());
-}
 constexpr char kNoDtc[] = "\tNo DTC";
 
-/// Prints "\tError code %d) = %s" lines numbered from 1, and "\tNo DTC" at the end when there
-/// was none.
-class NumberedFaults {
-public:
-    void print(const char* description) {
-        printLog("\tError code %d) = %s", ++m_count, description);
-    }
-    void printNoDtcIfNone() const {
-        if (m_count == 0)
-            printLog(kNoDtc);
-    }
-    int count() const { return m_count; }
+/// The text of a one-byte code that a unit's own catalogue lacks, asking for it to be reported.
+constexpr char kUndefinedPleaseReport[] =
+    "Undefined error code [%02X]. Please report to " FAULTWISE_CONTACT_EMAIL;
+// The code fills "%02X" with two digits, so the text is no longer than the format.
+static_assert(sizeof(kUndefinedPleaseReport) <= kDescriptionSize, "undefined text too long");
 
-private:
-    int m_count = 0;
+/// A field of the dump: where it starts and how many bytes it takes at most.
+struct DumpField {
+    int32_t at;
+    int32_t length;
 };
 
-/// Prints "\tError code [%02X] = %s" lines that show the stored code itself (at least two hex
-/// digits), and "\tNo DTC" at the end when there was none.
-class CodedFaults {
+/// Prints `label` and, on the next line after a tab, the text in `field` as stored: it ends at
+/// its first NUL, at the field's end or at the dump's end.
+void printTextIdentifier(const DumpReader& dump, DumpField field,
+                         const char* label = "ECU identifier:");
+
+/// printTextIdentifier for each field in turn.
+template <size_t N>
+void printTextIdentifiers(const DumpReader& dump, const DumpField (&fields)[N]) {
+    for (const DumpField& field : fields)
+        printTextIdentifier(dump, field);
+}
+
+/// Prints "ECU identifier:" and, after a tab, the bytes in `field` as upper-case hex pairs.
+void printHexIdentifier(const DumpReader& dump, DumpField field);
+
+/// The fault lines of one list: prints and counts them, and ends the list with "\tNo DTC" when
+/// it counted none.
+class FaultLines {
 public:
-    void print(unsigned storedCode, const char* description) {
-        printLog("\tError code [%02X] = %s", storedCode, description);
+    /// "\tError code %d) = %s", numbered from 1.
+    void numbered(const char* description);
+    /// "\tError code [%02X] = %s" with the stored code itself.
+    void coded(unsigned storedCode, const char* description);
+    /// A fault line of the unit's own shape, printf-style.
+    void print(const char* fmt, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 2, 3)))
+#endif
+        ;
+    /// Counts a fault that prints no line of its own.
+    void countWithoutLine() {
         ++m_count;
     }
-    void printNoDtcIfNone() const {
-        if (m_count == 0)
-            printLog(kNoDtc);
+
+    /// The number that the next fault line gets, counting from 1.
+    int next() const {
+        return m_count + 1;
     }
-    int count() const { return m_count; }
+
+    void printNoDtcIfNone() const;
 
 private:
     int m_count = 0;

@@ -14,13 +14,12 @@
 
 namespace {
 
-constexpr int32_t kVariantLr66 = 1;
-constexpr int32_t kDumpSizeLr56 = 0x100;
-constexpr int32_t kDumpSizeLr66 = 0x200;
-constexpr char kInfoLr56[] = "Vehicles: Toyota (lots of models) 2001>\nIC: EEPROM LR56\nNot all "
-                             "error codes are decoded!";
-constexpr char kInfoLr66[] = "Vehicles: Toyota (lots of models, but not all of them match!) "
-                             "2006>\nIC: EEPROM LR66\nNot all error codes are decoded!";
+constexpr char kInfoLr56[] = "Vehicles: Toyota (lots of models) 2001>\n"
+                             "IC: EEPROM LR56\n"
+                             "Not all error codes are decoded!";
+constexpr char kInfoLr66[] = "Vehicles: Toyota (lots of models, but not all of them match!) 2006>\n"
+                             "IC: EEPROM LR66\n"
+                             "Not all error codes are decoded!";
 
 constexpr int32_t kFirstFlagByte = 0x00;
 constexpr uint8_t kNoData = 0xFF;
@@ -38,7 +37,7 @@ constexpr std::array<CodeMapEntry, 20> toyota66CodeMap = {{
 static_assert(storedCodesUnique(toyota66CodeMap));
 
 // Only rows the map reaches, and the catalogue's last row, are held: no other row can be reported.
-constexpr std::array<DtcRecord, 21> kDtcToyota66 = {{
+constexpr std::array<DtcRecord, 21> dtcToyota66 = {{
     {0x1000, "B1000/31 Center Airbag Sensor Assembly Malfunction"},
     {0x1603, "B1603/83 Front Satellite Sensor Bus D Initialization Incomplete"},
     {0x1608, "B1608/84 Front Satellite Sensor Bus P Initialization Incomplete"},
@@ -61,7 +60,7 @@ constexpr std::array<DtcRecord, 21> kDtcToyota66 = {{
     {0x1906, "B1906/74 Open in Front Passenger Side Pretensioner Squib Circuit"},
     {0x1908, "B1908/74 Short to B+ in Front Passenger Side Front Pretensioner Squib Circuit"},
 }};
-static_assert(codesUnique(kDtcToyota66));
+static_assert(codesUnique(dtcToyota66));
 
 // Every text begins with its B-code and the slash before the blink code.
 template <size_t N>
@@ -76,9 +75,7 @@ constexpr bool textsStartWithBlinkCode(const std::array<DtcRecord, N>& rows) {
     }
     return true;
 }
-static_assert(textsStartWithBlinkCode(kDtcToyota66));
-
-const DtcCatalogue dtcToyota66(kDtcToyota66);
+static_assert(textsStartWithBlinkCode(dtcToyota66));
 
 void describe(int32_t code, char* out) {
     if (const std::optional<int32_t> mapped = mapCode(toyota66CodeMap, code)) {
@@ -90,10 +87,6 @@ void describe(int32_t code, char* out) {
 }
 
 } // namespace
-
-int32_t toyota66::getDumpSize() const {
-    return variant == kVariantLr66 ? kDumpSizeLr66 : kDumpSizeLr56;
-}
 
 void toyota66::getInfo(char* out) const {
     if (variant == kVariantLr66)

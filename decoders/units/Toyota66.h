@@ -9,7 +9,12 @@ public:
     explicit toyota66(int32_t variant)
         : variant(variant) {}
 
-    int32_t getDumpSize() const override;
+    static constexpr int32_t kVariantLr66 = 1;
+    static constexpr int32_t dumpSizeOf(int32_t variant) {
+        return variant == kVariantLr66 ? 0x200 : 0x100;
+    }
+
+    int32_t getDumpSize() const override { return dumpSizeOf(variant); }
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override;
 

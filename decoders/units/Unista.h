@@ -3,6 +3,7 @@
 
 #include "DumpReader.h"
 #include "Ecudtc.h"
+#include "RecordTable.h"
 
 #include <cstdint>
 
@@ -14,13 +15,19 @@ public:
     virtual void describeCode(int code, char* out) const = 0;
 
 protected:
-    /// Prints the `length` bytes at `field` as "ECU identifier:\n\t%s", NUL bytes shown as blanks
-    /// so that the text always has the field's length.
-    void printIdentifier(const DumpReader& dump, int32_t field, int length) const;
+    /// Prints the bytes of each of `identifiers` as "ECU identifier:\n\t%s", NUL bytes shown as
+    /// blanks so that the text always has the field's length; then "Error codes:" and one
+    /// numbered line per fault of `records`, each described by describeCode, or "\tNo DTC".
+    template <size_t N>
+    void decodeDump(const uint8_t* data, int32_t size, const DumpField (&identifiers)[N],
+                    const RecordTable& records) const {
+        const DumpReader dump(data, size);
+        for (const DumpField& field : identifiers)
+            printIdentifier(dump, field);
+        decodeRecords(dump, records);
+    }
 
-    /// Prints "Error codes:" and one numbered line per record from `records` on (`count` records
-    /// `stride` bytes apart), the code being the byte or the big-endian word at `codePosition`.
-    /// A record holding `emptyCode` ends the scan when `stopAtEmpty` is set, else it is skipped.
-    void decodeRecords(const DumpReader& dump, int32_t records, int stride, unsigned count,
-                       int codePosition, bool oneByteCode, int emptyCode, bool stopAtEmpty) const;
+private:
+    void printIdentifier(const DumpReader& dump, DumpField field) const;
+    void decodeRecords(const DumpReader& dump, const RecordTable& table) const;
 };

@@ -3,25 +3,17 @@
 
 #include "Catalogues.h"
 #include "Dtc.h"
-#include "InfoText.h"
 
 #include <array>
 
 namespace {
 
-constexpr int32_t kDumpSize = 0x4000;
-constexpr char kInfo[] = "Vehicles: Volvo S60/S80 2011>\nIC: EEPROM ST95128\nNo codes info yet!";
+constexpr DumpField kIdentifiers[] = {{0xC60, 18}, {0x2970, 11}};
 
-constexpr int32_t kIdentifier1 = 0xC60;
-constexpr int kIdentifier1Length = 18;
-constexpr int32_t kIdentifier2 = 0x2970;
-constexpr int kIdentifier2Length = 11;
-
-constexpr int32_t kRecords = 0xE10;
-constexpr int kRecordStride = 12;
-constexpr unsigned kRecordCount = 25;
-constexpr int kCodeInRecord = 4;
-constexpr int kEmptyCode = 0xFFFF;
+// 25 records of 12 bytes with a big-endian code at 4; code 0xFFFF ends the table.
+constexpr RecordTable kErrorRecords =
+    RecordTable::from(0xE10).stride(0xC).count(25).code(wordAt(0x4)).endAt(0xFFFF);
+static_assert(kErrorRecords.fitsIn(volvo2011::kDumpSize));
 
 constexpr std::array<CodeMapEntry, 8> volvo2011CodeMap = {{
     {0xE900, 0x1193},
@@ -37,22 +29,10 @@ static_assert(storedCodesUnique(volvo2011CodeMap));
 
 } // namespace
 
-int32_t volvo2011::getDumpSize() const {
-    return kDumpSize;
-}
-
-void volvo2011::getInfo(char* out) const {
-    copyInfoText(out, kInfo);
-}
-
 void volvo2011::describeCode(int code, char* out) const {
     describeMapped(volvo2011CodeMap, dtcGenericB, code, kUndefinedTwoDigits, out);
 }
 
 void volvo2011::calcDTC(const uint8_t* data, int32_t size) {
-    const DumpReader dump(data, size);
-    printIdentifier(dump, kIdentifier1, kIdentifier1Length);
-    printIdentifier(dump, kIdentifier2, kIdentifier2Length);
-    decodeRecords(dump, kRecords, kRecordStride, kRecordCount, kCodeInRecord, false, kEmptyCode,
-                  true);
+    decodeDump(data, size, kIdentifiers, kErrorRecords);
 }

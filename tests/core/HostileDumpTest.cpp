@@ -14,8 +14,7 @@ namespace {
 std::vector<int32_t> registeredTypeIds() {
     std::vector<int32_t> ids;
     for (const UnitType& type : unitTypes())
-        if (type.create)
-            ids.push_back(type.id);
+        ids.push_back(type.id);
     return ids;
 }
 

@@ -36,10 +36,24 @@ TEST(SampleTest, OneSamplePerTypeIdUnderOneOfItsLeaves) {
                                   sample.partNumber == leaf.partNumber);
             EXPECT_TRUE(leafFound) << sample.make << " / " << sample.partNumber;
         }
-        EXPECT_EQ(ids.size(), size_t(kLastTypeId));
+        EXPECT_EQ(ids.size(), unitTypes().size());
         EXPECT_EQ(*ids.begin(), kFirstTypeId);
-        EXPECT_EQ(*ids.rbegin(), kLastTypeId);
+        EXPECT_EQ(*ids.rbegin(), lastTypeId());
     }
+}
+
+TEST(SampleTest, EveryRegistryRowHasBothSamples) {
+    const char* const kinds[] = {"with stored faults", "erased"};
+    for (size_t set = 0; set < sampleSets().size(); ++set)
+        for (const UnitType& type : unitTypes()) {
+            size_t found = 0;
+            for (const SampleDump& sample : sampleSets()[set])
+                found += sample.typeId == type.id ? 1 : 0;
+            EXPECT_EQ(found, 1u) << "type " << type.id << " (" << type.decoderClass
+                                 << ") needs one sample " << kinds[set]
+                                 << ", declared in its unit's tests/core/units/<Unit>Samples.cpp "
+                                    "(see CONTRIBUTING.md)";
+        }
 }
 
 TEST(SampleTest, CommittedSamplesDecodeWithTheFaultsPutIn) {
@@ -51,6 +65,14 @@ TEST(SampleTest, CommittedSamplesDecodeWithTheFaultsPutIn) {
                 << "samples/ is stale: rebuild it with cmake --build build --target samples";
             EXPECT_EQ(decode(sample.typeId, committed), sample.report);
         }
+}
+
+TEST(SampleTest, ReadmeListsEverySample) {
+    std::ifstream file(std::string(FAULTWISE_SAMPLES_DIR) + "/README.md", std::ios::binary);
+    const std::string readme((std::istreambuf_iterator<char>(file)),
+                             std::istreambuf_iterator<char>());
+    EXPECT_TRUE(withSampleTables(readme) == readme)
+        << "samples/README.md is stale: rebuild it with cmake --build build --target samples";
 }
 
 } // namespace

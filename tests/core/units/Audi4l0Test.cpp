@@ -1,6 +1,7 @@
 // audi4L0: records from offset 0 ended by 0xFFFF, the code map into the VAG numbers, identifiers
 // that end at their first NUL.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -79,5 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CodeCase{"LastPair", 0x02B7, "Control Module"},
                     CodeCase{"LowByteFF", 0x12FF, "Undefined error code [12FF]"}),
     [](const testing::TestParamInfo<CodeCase>& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(Audi4l0, RegistryRowTest,
+                         testing::Values(RegistryRow{27, "audi4L0", 0, 2048}), registryRowName);
 
 } // namespace

@@ -1,6 +1,7 @@
 // audi7E0: records ended by a first byte of 0xFF, code 0 with a blank description, the 24-record
 // bound.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -60,5 +61,8 @@ TEST(Audi7e0Test, IdentifiersEndAtTheirFirstNul) {
     EXPECT_EQ(Lines(report.begin(), report.begin() + 2),
               (Lines{"ECU identifier:\n\t7E0959655C", "ECU identifier:\n\tSRS"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Audi7e0, RegistryRowTest,
+                         testing::Values(RegistryRow{26, "audi7E0", 0, 4096}), registryRowName);
 
 } // namespace

@@ -1,6 +1,7 @@
 // cc4: the VIN and its cut when it has no NUL, records ended by a first byte of 0xFF, every code
 // undefined.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -61,5 +62,8 @@ TEST(C4Test, VinWithoutNulIsCutWithinTheEntryLimit) {
     EXPECT_EQ(report[0], "ECU identifier (VIN):\n\t" + std::string(1023 - 23, '\xFF'));
     EXPECT_EQ(report[2], "\tNo DTC");
 }
+
+INSTANTIATE_TEST_SUITE_P(C4, RegistryRowTest, testing::Values(RegistryRow{15, "cc4", 0, 8192}),
+                         registryRowName);
 
 } // namespace

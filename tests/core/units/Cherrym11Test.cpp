@@ -1,6 +1,7 @@
 // cherrym11: four identifier fields, records up to the first empty one, the map into the shared
 // Kia/Hyundai catalogue.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -88,5 +89,8 @@ TEST(Cherrym11Test, TwentyRecordsAndNoMore) {
     ASSERT_EQ(report.size(), 25u);
     EXPECT_EQ(report[24], "\tError code 20) = B1346 Stage Driver airbag resistance too high");
 }
+
+INSTANTIATE_TEST_SUITE_P(Cherrym11, RegistryRowTest,
+                         testing::Values(RegistryRow{25, "cherrym11", 0, 8192}), registryRowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // ecu2p400: area choice, block alignment and stride, record positions, identifier tag.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -114,5 +115,8 @@ TEST(Ecu2p400Test, IdentifierWithoutNulStopsAtTheEntryLimit) {
     ASSERT_EQ(report.size(), 1u);
     EXPECT_EQ(report[0], "ECU identifier block:\n" + std::string(1023 - 22, 'A'));
 }
+
+INSTANTIATE_TEST_SUITE_P(Ecu2p400, RegistryRowTest,
+                         testing::Values(RegistryRow{1, "ecu2p400", 0, 327680}), registryRowName);
 
 } // namespace

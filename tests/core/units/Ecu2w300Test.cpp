@@ -1,5 +1,6 @@
 // ecu2w300: page and tag alignment, first-met tag order, the position limit, the record cursor.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -133,5 +134,8 @@ TEST(Ecu2w300Test, BlocksInTheLastPageReadOnlyInsideTheDump) {
     EXPECT_EQ(decode(kType, identifier),
               (Lines{"ECU identifier block:", "\t[" + std::string(120, 'A') + "]\n"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Ecu2w300, RegistryRowTest,
+                         testing::Values(RegistryRow{2, "ecu2w300", 0, 65536}), registryRowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // elantra13: the 14-character identifier, erased records skipped, numbering across them.
 #include "ReportCases.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -51,5 +52,8 @@ TEST(Elantra13Test, Reports) {
              report("95910-3X200ABC", {"\tNo DTC"})},
         });
 }
+
+INSTANTIATE_TEST_SUITE_P(Elantra13, RegistryRowTest,
+                         testing::Values(RegistryRow{18, "elantra13", 0, 16384}), registryRowName);
 
 } // namespace

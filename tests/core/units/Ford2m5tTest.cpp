@@ -1,5 +1,6 @@
 // ford2m5t: the 8-byte identifier, up to 11 records ended by code 0xFF, the code map.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -65,5 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CodeCase{"Miss", 0x01, "Undefined error code [0001]"},
                     CodeCase{"MissNextToAHit", 0x24, "Undefined error code [0024]"}),
     [](const testing::TestParamInfo<CodeCase>& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(Ford2m5t, RegistryRowTest,
+                         testing::Values(RegistryRow{23, "ford2m5t", 0, 1024}), registryRowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // fordCm5t: two identifiers, all 15 records examined, byte 0 = 0x00 marking an active one.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -57,5 +58,8 @@ TEST(FordCm5tTest, IdentifiersPrintInTheirOrderAndEndAtTheirFirstNul) {
         Lines(report.begin(), report.begin() + 2),
         (Lines{"ECU identifier:\n\tCM5T14B321AF", "ECU identifier:\n\t" + std::string(17, 'V')}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Fordcm5t, RegistryRowTest,
+                         testing::Values(RegistryRow{20, "fordCm5t", 0, 8192}), registryRowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // haima3: raw identifier, 0x40 records with end and empty codes, decimal code in the line.
 #include "Product.h"
+#include "RegistryRow.h"
 #include "ReportCapture.h"
 
 #include <gtest/gtest.h>
@@ -66,5 +67,8 @@ TEST(Haima3Test, TenRecordsAndNoMore) {
     EXPECT_EQ(report.back(), "\tError code [31] = passenger pretensioner fault");
     EXPECT_EQ(report.size(), 3u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Haima3, RegistryRowTest, testing::Values(RegistryRow{6, "haima3", 0, 768}),
+                         registryRowName);
 
 } // namespace

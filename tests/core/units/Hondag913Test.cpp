@@ -1,5 +1,6 @@
 // ecuG913: raw and text identifiers, the error table ended by code 0, the map, the crash flag.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -95,5 +96,8 @@ TEST(EcuG913Test, SixteenRecordsAndNoMore) {
     EXPECT_EQ(report[3], "\tError code [100] = Undefined error code [0100]");
     EXPECT_EQ(report[18], "\tError code [10F] = Undefined error code [010F]");
 }
+
+INSTANTIATE_TEST_SUITE_P(Hondag913, RegistryRowTest,
+                         testing::Values(RegistryRow{3, "ecuG913", 0, 8192}), registryRowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // hondaSPC: the top-down block chain, identifier and error blocks, positions outside the dump.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -176,5 +177,8 @@ TEST(HondaspcTest, TableStopsRecordingAt1024Blocks) {
     EXPECT_EQ(lines[1], "Found 1024 number of blocks");
     EXPECT_EQ(lines[lines.size() - 4], "found error block 1024)");
 }
+
+INSTANTIATE_TEST_SUITE_P(Hondaspc, RegistryRowTest,
+                         testing::Values(RegistryRow{19, "hondaSPC", 0, 65536}), registryRowName);
 
 } // namespace

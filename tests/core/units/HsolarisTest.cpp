@@ -1,6 +1,7 @@
 // hSolaris: the identifier with its blank before the colon, the list ended by code 0x00 and
 // capped at eighteen records.
 #include "ReportCases.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -57,5 +58,8 @@ TEST(HsolarisTest, Reports) {
              report("ABCDEFGHIJKLMNOPQRST", {"\tNo DTC"})},
         });
 }
+
+INSTANTIATE_TEST_SUITE_P(Hsolaris, RegistryRowTest,
+                         testing::Values(RegistryRow{21, "hSolaris", 0, 4096}), registryRowName);
 
 } // namespace

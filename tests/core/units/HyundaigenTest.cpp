@@ -1,6 +1,7 @@
 // hyundaiGen: each variant's slot area, key shift, dump size and info text; the identifier's
 // blank rule; empty-slot marks tested before the shift.
 #include "ReportCases.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -135,5 +136,13 @@ TEST(HyundaigenIdentifierTest, TextCutAtSevenOrAtItsNul) {
     expectIdentifier([](Dump& d) { patchText(d, 0x00, std::string("ABCDEF\0", 7)); },
                      "ABCDEFFF.FF.FF.");
 }
+
+INSTANTIATE_TEST_SUITE_P(Hyundaigen, RegistryRowTest,
+                         testing::Values(RegistryRow{9, "hyundaiGen", 0, 8192},
+                                         RegistryRow{10, "hyundaiGen", 1, 8192},
+                                         RegistryRow{11, "hyundaiGen", 2, 8192},
+                                         RegistryRow{14, "hyundaiGen", 3, 4096},
+                                         RegistryRow{30, "hyundaiGen", 4, 4096}),
+                         registryRowName);
 
 } // namespace

@@ -1,6 +1,7 @@
 // hyundaiGetz: the hex identifier, the status byte deciding a record, the private catalogue and
 // the report-to text.
 #include "ReportCases.h"
+#include "RegistryRow.h"
 
 #include "Product.h"
 
@@ -64,5 +65,8 @@ TEST(HyundaigetzTest, Reports) {
                      "\tError code [52] = B1366 - P/T passanger open"})},
         });
 }
+
+INSTANTIATE_TEST_SUITE_P(Hyundaigetz, RegistryRowTest,
+                         testing::Values(RegistryRow{8, "hyundaiGetz", 0, 512}), registryRowName);
 
 } // namespace

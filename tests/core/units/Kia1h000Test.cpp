@@ -1,6 +1,7 @@
 // kia1H000: the 59-character identifier, codes offset by 0x8000 into the shared catalogue, the
 // list ended by a zero code and capped at twenty records.
 #include "ReportCases.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -60,5 +61,8 @@ TEST(Kia1h000Test, Reports) {
              report("KIA 95910-1H000", {"\tNo DTC"})},
         });
 }
+
+INSTANTIATE_TEST_SUITE_P(Kia1h000, RegistryRowTest,
+                         testing::Values(RegistryRow{5, "kia1H000", 0, 8192}), registryRowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // kiaSorento: the 8-character identifier at 0xF7, ten records with erased ones skipped.
 #include "ReportCases.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -51,5 +52,8 @@ TEST(KiasorentoTest, Reports) {
              [](Dump& d) { patchText(d, 0xF6, "<3E050ABC>"); }, report("3E050ABC", {"\tNo DTC"})},
         });
 }
+
+INSTANTIATE_TEST_SUITE_P(Kiasorento, RegistryRowTest,
+                         testing::Values(RegistryRow{12, "kiaSorento", 0, 2048}), registryRowName);
 
 } // namespace

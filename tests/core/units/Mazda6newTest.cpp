@@ -1,5 +1,6 @@
 // Mazda6new: page chains, record strides per kind, identifier pages, report order, code map.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 #include "units/Flashpageindex.h"
 
 #include <gtest/gtest.h>
@@ -181,5 +182,8 @@ TEST(FlashPageIndexTest, ChainsStopAfter255PagesAndAtTheDumpEnd) {
     EXPECT_EQ(index.readChain(0xFF00, chain), 2 * 124);
     EXPECT_EQ(index.readChain(0xFF80, chain), 124);
 }
+
+INSTANTIATE_TEST_SUITE_P(Mazda6new, RegistryRowTest,
+                         testing::Values(RegistryRow{22, "Mazda6new", 0, 65536}), registryRowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 // mits221: leading NUL runs before identifier and VIN, text run-on and cut, scattered slots.
 #include "Product.h"
+#include "RegistryRow.h"
 #include "ReportCapture.h"
 
 #include <gtest/gtest.h>
@@ -110,5 +111,8 @@ TEST(Mits221Test, CatalogueEnds) {
                   std::string("\tError code [") + code + "] = " + c.description);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Mits221, RegistryRowTest,
+                         testing::Values(RegistryRow{4, "mits221", 0, 8192}), registryRowName);
 
 } // namespace

@@ -1,6 +1,7 @@
 // nissan56: format byte and first marker, version byte, adjacent flag pairs (active low), late
 // markers.
 #include "Product.h"
+#include "RegistryRow.h"
 #include "ReportCapture.h"
 
 #include <gtest/gtest.h>
@@ -117,5 +118,8 @@ TEST(Nissan56Test, MarkerTooLateForTheFaultAreaIsInvalidData) {
     // The search reaches the last two bytes.
     EXPECT_EQ(decode(kType, validDump(0xFE, 0xFF)), (Lines{"Version 2.0 found", pastTheEnd}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Nissan56, RegistryRowTest,
+                         testing::Values(RegistryRow{7, "nissan56", 0, 256}), registryRowName);
 
 } // namespace

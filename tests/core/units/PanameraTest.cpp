@@ -1,6 +1,7 @@
 // panamera: free records anywhere in the table, the state line before a mapped fault's error line,
 // the code map into the VAG numbers.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -101,5 +102,8 @@ TEST(PanameraTest, UnmappedFaultHasNoStateLineWhateverItsState) {
               (Lines{"Error codes:", "\tError code 1) = Undefined error code [0020]",
                      "\tError code 2) = Undefined error code [00FE]"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Panamera, RegistryRowTest,
+                         testing::Values(RegistryRow{24, "panamera", 0, 8192}), registryRowName);
 
 } // namespace

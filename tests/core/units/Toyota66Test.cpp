@@ -1,5 +1,6 @@
 // toyota66: first byte and layout byte, a copy block of 20 or 22 bytes (active high), the map.
 #include "ReportCapture.h"
+#include "RegistryRow.h"
 
 #include <gtest/gtest.h>
 
@@ -99,5 +100,10 @@ TEST(Toyota66Test, Lr66IgnoresItsUpperHalf) {
     EXPECT_EQ(report.size(), 2u);
     EXPECT_EQ(decode(kLr66, lr66), report);
 }
+
+INSTANTIATE_TEST_SUITE_P(Toyota66, RegistryRowTest,
+                         testing::Values(RegistryRow{16, "toyota66", 0, 256},
+                                         RegistryRow{17, "toyota66", 1, 512}),
+                         registryRowName);
 
 } // namespace
