@@ -2,6 +2,7 @@
 #include "Dtccalcmain.h"
 
 #include "About.h"
+#include "BestLeaves.h"
 #include "CalloutPanel.h"
 #include "CompareDumps.h"
 #include "DumpLoader.h"
@@ -10,10 +11,14 @@
 #include "LogFile.h"
 #include "PaneSplitter.h"
 #include "Product.h"
+#include "ReadCheck.h"
 #include "Registry.h"
 #include "ReportText.h"
 #include "RunDecoder.h"
 #include "ScreenFit.h"
+#include "SizeMismatch.h"
+#include "TreeFilter.h"
+#include "WarningBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,7 +48,6 @@ namespace {
 
 constexpr int kTypeIdRole = Qt::UserRole;
 constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
-constexpr char kSizeMismatch[] = "File size do not match";
 // The tree's width and the info panel's height when the window opens.
 constexpr int kTreeWidth = 201;
 constexpr int kInfoHeight = 104;
@@ -73,7 +77,9 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     , dlgFileOpen(nullptr)
     , dlgFileSave(nullptr)
     , dlgFileCompare(nullptr)
-    , m_frmAbout(nullptr) {
+    , m_frmAbout(nullptr)
+    , m_warningBar(new WarningBar(this))
+    , m_treeFilter(new TreeFilter(m_tvTypes, this)) {
     setObjectName(QStringLiteral("frmDTCReader"));
     setWindowTitle(
         QStringLiteral("%1 by %2")
@@ -139,6 +145,7 @@ QWidget* TfrmDTCReader::buildTypesPanel() {
     m_tvTypes->setHeaderHidden(true);
     m_tvTypes->setAcceptDrops(false);
     m_tvTypes->viewport()->setAcceptDrops(false);
+    layout->addWidget(m_treeFilter);
     layout->addWidget(m_tvTypes);
     return pnlTypes;
 }
@@ -161,6 +168,7 @@ QWidget* TfrmDTCReader::buildReportPanel() {
     // Drops land on the window, which opens them like "&Open..." does.
     m_mOutput->setAcceptDrops(false);
     m_mOutput->viewport()->setAcceptDrops(false);
+    layout->addWidget(m_warningBar);
     layout->addWidget(m_mOutput, 1);
     return pnlReport;
 }
@@ -317,6 +325,9 @@ bool TfrmDTCReader::openDump(const QString& path) {
     UpdateCheckEnabled();
     markFittingTypes();
     m_mOutput->clear();
+    m_warningBar->showFindings(
+        checkRead(reinterpret_cast<const uint8_t*>(m_dump.constData()), size_t(m_dump.size())));
+    markBestLeaves(m_tvTypes, m_dump);
     return true;
 }
 
@@ -421,10 +432,15 @@ void TfrmDTCReader::CheckDTC() {
         m_mOutput->appendPlainText(m_newReport.join(QLatin1Char('\n')));
     m_newReport.clear();
     m_Ani->setVisible(false);
-    if (!decoded)
-        showError(QString::fromUtf8(kSizeMismatch));
-    else
-        showReportFrom(firstNewLine);
+    if (!decoded) {
+        showSizeMismatch(this, m_dump.size(), decoder->getDumpSize());
+        return;
+    }
+    showReportFrom(firstNewLine);
+    // With the type known, the read check also looks at the areas that its layout reads.
+    m_warningBar->showFindings(
+        checkRead(reinterpret_cast<const uint8_t*>(m_dump.constData()), size_t(m_dump.size()),
+                  m_tvTypes->selectedItems().constFirst()->data(0, kTypeIdRole).toInt()));
 }
 
 // Scrolls the report so that `line`, the first of a new report, is the top line in view.

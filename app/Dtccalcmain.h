@@ -25,6 +25,8 @@ class QProgressBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TfrmAbout;
+class TreeFilter;
+class WarningBar;
 class ecuDTC;
 
 class TfrmDTCReader : public QMainWindow, private ReportSink {
@@ -117,4 +119,6 @@ private:
     QAction* miCompare;
     QAction* miAbout;
     TfrmAbout* m_frmAbout;
+    WarningBar* m_warningBar;
+    TreeFilter* m_treeFilter;
 };

@@ -5,10 +5,12 @@
 #include "CompareDumps.h"
 #include "Cp1252.h"
 #include "DumpFile.h"
+#include "Identify.h"
 #include "PrintLog.h"
 #include "Product.h"
 #include "Registry.h"
 #include "RunDecoder.h"
+#include "TypeArgument.h"
 
 #include <cstring>
 #include <utility>
@@ -18,7 +20,6 @@
 namespace {
 
 constexpr char kProgram[] = "faultwise-cli";
-constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
 constexpr char kSizeMismatch[] = "File size do not match";
 
 constexpr char kUsage[] =
@@ -26,19 +27,25 @@ constexpr char kUsage[] =
     "       faultwise-cli --list             list the unit types, one leaf of the tree a line\n"
     "       faultwise-cli --info <type>      print the unit type's info text\n"
     "       faultwise-cli --guess <dump>     list the unit types that take a dump of this size\n"
+    "       faultwise-cli --identify <dump>...  rank those unit types by the dump's content\n"
     "       faultwise-cli --compare <a> <b>  tell whether two reads of a chip are identical\n"
     "       faultwise-cli --help | --version\n"
     "\n";
 // Between the two parts: "<type> is a type id (1 to N)", N the highest id.
 constexpr char kUsageTail[] =
-    " or a part number exactly as --list shows it.\n"
+    " or a part number as printed on the unit's\n"
+    "label: case, blanks and dashes do not matter, nor Cyrillic or Latin look-alike letters,\n"
+    "nor the letter O for the digit 0.\n"
     "Lines of --list: type id, make, part number, decoder class, dump size in bytes,\n"
-    "separated by tabs.\n"
+    "separated by tabs. --identify adds a score and the reasons for it, best first.\n"
+    "Signs of a bad read (an erased or blank chip, a mirrored image, byte-swapped words,\n"
+    "an erased identifier area) are told on stderr as warnings before the report.\n"
     "\n"
     "Exit status: 0 when every dump was decoded, 1 when a dump could not be read or has\n"
-    "the wrong size (for --guess: when no unit type takes its size), 2 for a usage error\n"
-    "or a unit type without a decoder. --compare exits with 0 when the reads are identical,\n"
-    "1 when they differ and 2 when a file cannot be read.\n";
+    "the wrong size (for --guess and --identify: when no unit type takes its size), 2 for\n"
+    "a usage error, an unknown unit type or a unit type without a decoder. --compare exits\n"
+    "with 0 when the reads are identical, 1 when they differ and 2 when a file cannot be\n"
+    "read.\n";
 
 // Writes each report entry as UTF-8, ended by one newline.
 class StreamSink : public ReportSink {
@@ -56,18 +63,6 @@ int usageError(std::ostream& err, const std::string& message) {
     return kCliUsage;
 }
 
-// The type id that `argument` names: a whole number, or a part number of the tree. 0 when it
-// names none.
-int32_t parseType(const std::string& argument) {
-    if (!argument.empty() && argument.size() <= 3 &&
-        argument.find_first_not_of("0123456789") == std::string::npos)
-        return std::stoi(argument);
-    for (const UnitTreeLeaf& leaf : unitTree())
-        if (argument == leaf.partNumber)
-            return leaf.typeId;
-    return 0;
-}
-
 void printLeaf(std::ostream& out, const UnitTreeLeaf& leaf) {
     const UnitType& type = *findUnitType(leaf.typeId);
     out << leaf.typeId << '\t' << leaf.make << '\t' << leaf.partNumber << '\t' << type.decoderClass
@@ -81,11 +76,10 @@ int listTypes(std::ostream& out) {
 }
 
 int printInfo(const std::string& typeArgument, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<ecuDTC> decoder = createDecoder(parseType(typeArgument));
-    if (!decoder) {
-        err << kProgram << ": " << kNoDecoder << '\n';
-        return kCliUsage;
-    }
+    const TypeArgument type = resolveTypeArgument(typeArgument);
+    if (type.kind != TypeArgument::WithDecoder)
+        return refuseTypeArgument(type, typeArgument, err);
+    const std::unique_ptr<ecuDTC> decoder = createDecoder(type.typeId);
     char info[kInfoTextSize] = {};
     decoder->getInfo(info);
     out << cp1252::toUtf8(info) << '\n';
@@ -106,6 +100,9 @@ int guessTypes(const std::string& path, std::ostream& out, std::ostream& err) {
             anyFits = true;
         }
     }
+    if (!anyFits)
+        err << kProgram << ": " << quotedName(path) << ": no unit type takes a dump of "
+            << dump.size() << " bytes\n";
     return anyFits ? kCliOk : kCliSomeDumpFailed;
 }
 
@@ -127,11 +124,10 @@ int compareReads(const std::string& pathA, const std::string& pathB, std::ostrea
 
 int printReports(const std::string& typeArgument, const std::vector<std::string>& paths,
                  std::ostream& out, std::ostream& err) {
-    const int32_t typeId = parseType(typeArgument);
-    if (!createDecoder(typeId)) {
-        err << kProgram << ": " << kNoDecoder << '\n';
-        return kCliUsage;
-    }
+    const TypeArgument type = resolveTypeArgument(typeArgument);
+    if (type.kind != TypeArgument::WithDecoder)
+        return refuseTypeArgument(type, typeArgument, err);
+    const int32_t typeId = type.typeId;
     StreamSink sink(out);
     const ScopedReportSink installed(&sink);
     int status = kCliOk;
@@ -151,6 +147,7 @@ int printReports(const std::string& typeArgument, const std::vector<std::string>
             status = kCliSomeDumpFailed;
             continue;
         }
+        warnAboutRead(path, dump, typeId, err);
         if (paths.size() > 1)
             out << "==> " << quotedName(path) << " <==\n";
         runDecoder(*decoder, dump.data(), dump.size());
@@ -184,6 +181,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     if (command == "--guess")
         return args.size() == 2 ? guessTypes(args[1], out, err)
                                 : usageError(err, "--guess takes one dump");
+    if (command == "--identify")
+        return args.size() >= 2 ? identifyDumps({args.begin() + 1, args.end()}, out, err)
+                                : usageError(err, "--identify takes at least one dump");
     if (command == "--compare")
         return args.size() == 3 ? compareReads(args[1], args[2], out, err)
                                 : usageError(err, "--compare takes two dumps");

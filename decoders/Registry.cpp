@@ -32,9 +32,13 @@
 
 namespace {
 
+// A decoder class with variants is built with its variant and states a dump size for each.
+template <class Decoder>
+constexpr bool kHasVariants = std::is_constructible_v<Decoder, int32_t>;
+
 template <class Decoder>
 std::unique_ptr<ecuDTC> create(int32_t variant) {
-    if constexpr (std::is_constructible_v<Decoder, int32_t>)
+    if constexpr (kHasVariants<Decoder>)
         return std::make_unique<Decoder>(variant);
     else
         return (void)variant, std::make_unique<Decoder>();
@@ -48,7 +52,7 @@ void dumpSizeDisagreesWithTheDecodersLayout() {}
 template <class Decoder>
 constexpr UnitType unit(int32_t id, const char* decoderClass, int32_t variant, int32_t dumpSize) {
     int32_t layoutSize = 0;
-    if constexpr (std::is_constructible_v<Decoder, int32_t>)
+    if constexpr (kHasVariants<Decoder>)
         layoutSize = Decoder::dumpSizeOf(variant);
     else
         layoutSize = Decoder::kDumpSize;

@@ -30,7 +30,7 @@ _faultwise_cli() {
 
     if ((COMP_CWORD == 1)); then
         if [[ $cur == -* ]]; then
-            mapfile -t COMPREPLY < <(compgen -W '--list --info --guess --compare --help --version' -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W '--list --info --guess --identify --compare --help --version' -- "$cur")
         else
             _faultwise_cli_types "$cur"
         fi
@@ -43,6 +43,9 @@ _faultwise_cli() {
         ;;
     --guess)
         ((COMP_CWORD == 2)) && _faultwise_cli_files "$cur"
+        ;;
+    --identify)
+        _faultwise_cli_files "$cur"
         ;;
     --compare)
         ((COMP_CWORD <= 3)) && _faultwise_cli_files "$cur"

@@ -52,10 +52,7 @@ void ecuG913::calcDTC(const uint8_t* data, int32_t size) {
 
     printHexIdentifier(dump, kRawIdentifier);
 
-    const std::string_view text1 = dump.text(kIdentifierText1, dump.size());
-    const std::string_view text2 = dump.text(kIdentifierText2, dump.size());
-    printLog("ECU identifier2:\n\t%.*s %.*s", int(text1.size()), text1.data(), int(text2.size()),
-             text2.data());
+    printJoinedTextIdentifier(dump, kIdentifierText1, kIdentifierText2, "ECU identifier2:");
 
     printFaultTable(dump, kErrorRecords, FaultLine::Coded,
                     throughMap(ecuG913CodeMap, dtcEcuG913, kUndefinedFourDigits));

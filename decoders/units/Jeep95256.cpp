@@ -65,10 +65,7 @@ static_assert(codesUnique(dtcJeep95256));
 
 } // namespace
 
-void jeep95256::describeCode(int code, char* out) const {
-    describeMapped(jeep95256CodeMap, dtcJeep95256, code, kUndefinedFourDigits, out);
-}
-
 void jeep95256::calcDTC(const uint8_t* data, int32_t size) {
-    decodeDump(data, size, kIdentifiers, kErrorRecords);
+    decodeDump(data, size, kIdentifiers, kErrorRecords,
+               throughMap(jeep95256CodeMap, dtcJeep95256, kUndefinedFourDigits));
 }

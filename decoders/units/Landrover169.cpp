@@ -23,10 +23,7 @@ static_assert(storedCodesUnique(landrover169CodeMap));
 
 } // namespace
 
-void landrover169::describeCode(int code, char* out) const {
-    describeMapped(landrover169CodeMap, dtcGenericB, code, kUndefinedFourDigits, out);
-}
-
 void landrover169::calcDTC(const uint8_t* data, int32_t size) {
-    decodeDump(data, size, kIdentifiers, kErrorRecords);
+    decodeDump(data, size, kIdentifiers, kErrorRecords,
+               throughMap(landrover169CodeMap, dtcGenericB, kUndefinedFourDigits));
 }

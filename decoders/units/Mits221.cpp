@@ -77,12 +77,9 @@ std::optional<int32_t> firstData(const DumpReader& dump, int32_t area) {
 void mits221::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
 
-    if (const std::optional<int32_t> record = firstData(dump, kIdentifierArea)) {
-        const std::string_view text1 = dump.text(*record + kIdentifierText1, dump.size());
-        const std::string_view text2 = dump.text(*record + kIdentifierText2, dump.size());
-        printLog("ECU identifier:\n\t%.*s %.*s", int(text1.size()), text1.data(), int(text2.size()),
-                 text2.data());
-    }
+    if (const std::optional<int32_t> record = firstData(dump, kIdentifierArea))
+        printJoinedTextIdentifier(dump, *record + kIdentifierText1, *record + kIdentifierText2,
+                                  "ECU identifier:");
 
     if (const std::optional<int32_t> vin = firstData(dump, kVinArea))
         printTextIdentifier(dump, {*vin, kVinLength}, "ECU VIN:");

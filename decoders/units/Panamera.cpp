@@ -53,13 +53,9 @@ void panamera::calcDTC(const uint8_t* data, int32_t size) {
     const DumpReader dump(data, size);
     printTextIdentifiers(dump, kIdentifiers);
 
-    printLog(kErrorCodesHeading);
-    FaultLines faults;
-    forEachFault(dump, kErrorRecords, [&](uint16_t fault, int32_t record) {
-        char description[kDescriptionSize];
-        describeRecord(uint8_t(fault), dump.u8(record + kStateInRecord).value_or(0xFF),
-                       description);
-        faults.numbered(description);
-    });
-    faults.printNoDtcIfNone();
+    printFaultTable(dump, kErrorRecords, FaultLine::Numbered,
+                    [&dump](int32_t fault, int32_t record, char* out) {
+                        describeRecord(uint8_t(fault),
+                                       dump.u8(record + kStateInRecord).value_or(0xFF), out);
+                    });
 }

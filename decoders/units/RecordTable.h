@@ -152,15 +152,20 @@ void forEachFault(const DumpReader& dump, const RecordTable& table, Visit visit)
 enum class FaultLine { Numbered, Coded };
 
 /// Prints "Error codes:", one line in `style` per fault of the table with the description that
-/// `describe(code, out)` writes into a 256-byte buffer, and "\tNo DTC" when there was none.
+/// `describe(code, out)` writes into a 256-byte buffer, and "\tNo DTC" when there was none. A
+/// description that needs more of the record than its code is written by
+/// `describe(code, record, out)`, `record` being the record's offset.
 template <class Describe>
 void printFaultTable(const DumpReader& dump, const RecordTable& table, FaultLine style,
                      Describe describe) {
     printLog(kErrorCodesHeading);
     FaultLines faults;
-    forEachFault(dump, table, [&](uint16_t code, int32_t) {
+    forEachFault(dump, table, [&](uint16_t code, int32_t record) {
         char description[kDescriptionSize];
-        describe(int32_t(code), description);
+        if constexpr (std::is_invocable_v<Describe&, int32_t, int32_t, char*>)
+            describe(int32_t(code), record, description);
+        else
+            describe(int32_t(code), description);
         if (style == FaultLine::Numbered)
             faults.numbered(description);
         else

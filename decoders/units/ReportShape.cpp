@@ -10,6 +10,14 @@ void printTextIdentifier(const DumpReader& dump, DumpField field, const char* la
     printLog("%s\n\t%.*s", label, int(text.size()), text.data());
 }
 
+void printJoinedTextIdentifier(const DumpReader& dump, int32_t first, int32_t second,
+                               const char* label) {
+    const std::string_view text1 = dump.text(first, dump.size());
+    const std::string_view text2 = dump.text(second, dump.size());
+    printLog("%s\n\t%.*s %.*s", label, int(text1.size()), text1.data(), int(text2.size()),
+             text2.data());
+}
+
 void printHexIdentifier(const DumpReader& dump, DumpField field) {
     std::string hex;
     char pair[3];

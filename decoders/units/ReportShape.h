@@ -27,6 +27,12 @@ struct DumpField {
 void printTextIdentifier(const DumpReader& dump, DumpField field,
                          const char* label = "ECU identifier:");
 
+/// Prints `label` and, on the next line after a tab, the texts at `first` and `second` joined by a
+/// blank. Neither has a length of its own: each ends at its first NUL or at the dump's end, so a
+/// first text without a NUL runs on into the second.
+void printJoinedTextIdentifier(const DumpReader& dump, int32_t first, int32_t second,
+                               const char* label);
+
 /// printTextIdentifier for each field in turn.
 template <size_t N>
 void printTextIdentifiers(const DumpReader& dump, const DumpField (&fields)[N]) {

@@ -1,4 +1,4 @@
-// unista: the identifier and record-table routines shared by its subclasses.
+// unista: the blank-padded identifier that its subclasses print.
 #include "Unista.h"
 
 #include "PrintLog.h"
@@ -12,7 +12,7 @@ constexpr int kIdentifierBufferSize = 1024;
 
 } // namespace
 
-void unista::printIdentifier(const DumpReader& dump, DumpField field) const {
+void unista::printIdentifier(const DumpReader& dump, DumpField field) {
     char text[kIdentifierBufferSize];
     int shown = 0;
     const int limit =
@@ -24,9 +24,4 @@ void unista::printIdentifier(const DumpReader& dump, DumpField field) const {
         text[shown] = *byte == 0x00 ? ' ' : char(*byte);
     }
     printLog("ECU identifier:\n\t%.*s", shown, text);
-}
-
-void unista::decodeRecords(const DumpReader& dump, const RecordTable& table) const {
-    printFaultTable(dump, table, FaultLine::Numbered,
-                    [this](int32_t code, char* out) { describeCode(code, out); });
 }

@@ -29,10 +29,7 @@ static_assert(storedCodesUnique(volvo2011CodeMap));
 
 } // namespace
 
-void volvo2011::describeCode(int code, char* out) const {
-    describeMapped(volvo2011CodeMap, dtcGenericB, code, kUndefinedTwoDigits, out);
-}
-
 void volvo2011::calcDTC(const uint8_t* data, int32_t size) {
-    decodeDump(data, size, kIdentifiers, kErrorRecords);
+    decodeDump(data, size, kIdentifiers, kErrorRecords,
+               throughMap(volvo2011CodeMap, dtcGenericB, kUndefinedTwoDigits));
 }

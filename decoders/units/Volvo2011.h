@@ -14,5 +14,4 @@ public:
     int32_t getDumpSize() const override { return kDumpSize; }
     void calcDTC(const uint8_t* data, int32_t size) override;
     void getInfo(char* out) const override { copyInfoText(out, kInfo); }
-    void describeCode(int code, char* out) const override;
 };

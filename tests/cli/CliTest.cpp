@@ -192,7 +192,8 @@ TEST_F(CliTest, UsageErrorsAndTypesWithoutDecoderExitWithTwo) {
                           Case{{"1"}, "faultwise-cli: give a unit type"},
                           Case{{"--info"}, "faultwise-cli: --info takes one unit type"},
                           Case{{"0", "x.bin"}, sorry}, Case{{"31", "x.bin"}, sorry},
-                          Case{{"no-such-part", "x.bin"}, sorry}, Case{{"--info", "31"}, sorry}}) {
+                          Case{{"no-such-part", "x.bin"}, "faultwise-cli: unknown unit type"},
+                          Case{{"--info", "31"}, sorry}}) {
         const CliRun result = run(c.args);
         EXPECT_EQ(result.status, 2) << c.errStart;
         EXPECT_EQ(result.out, "");

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -93,6 +94,20 @@ TEST(RecordTableTest, FaultTablePrintsHeadingLinesAndNoDtc) {
     ReportCapture none;
     printFaultTable(reader, kTable.endAt(0x0012), FaultLine::Numbered, describe);
     EXPECT_EQ(none.entries, (std::vector<std::string>{"Error codes:", "\tNo DTC"}));
+}
+
+TEST(RecordTableTest, ADescriptionMayReadMoreOfItsRecord) {
+    const Dump dump = fourRecords({0x07, 0x01, 0x09, 0x01}, {0x0012, 0xFFFF, 0x0034, 0xFFFF});
+    const DumpReader reader(dump.data(), int32_t(dump.size()));
+    ReportCapture capture;
+    printFaultTable(reader, kTable.skip(0xFFFF), FaultLine::Numbered,
+                    [&reader](int32_t code, int32_t record, char* out) {
+                        std::snprintf(out, kDescriptionSize, "%04X status %u", unsigned(code),
+                                      unsigned(reader.u8(record).value_or(0)));
+                    });
+    EXPECT_EQ(capture.entries,
+              (std::vector<std::string>{"Error codes:", "\tError code 1) = 0012 status 7",
+                                        "\tError code 2) = 0034 status 9"}));
 }
 
 } // namespace

@@ -32,7 +32,7 @@ expect() {
 }
 
 expect '--compare' --c
-expect $'--compare\n--guess\n--help\n--info\n--list\n--version' --
+expect $'--compare\n--guess\n--help\n--identify\n--info\n--list\n--version' --
 expect '95910-2P400' 95910-2P4
 expect $'96\\ 779\\ 092\\ 80\n96\\ 786\\ 915\\ 80' 96
 expect $'3\n30\n3606010BB' 3
@@ -47,6 +47,7 @@ touch "$dir/read1.bin" "$dir/read2.bin"
 expect "$dir/read1.bin" 95910-2P400 "$dir/read1"
 expect "$dir/read1.bin"$'\n'"$dir/read2.bin" --compare "$dir/read1.bin" "$dir/r"
 expect '' --compare "$dir/read1.bin" "$dir/read2.bin" "$dir/r"
+expect "$dir/read1.bin"$'\n'"$dir/read2.bin" --identify "$dir/read1.bin" "$dir/r"
 
 echo "completion: $((checks - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
