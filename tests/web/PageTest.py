@@ -109,10 +109,28 @@ class PageTest(unittest.TestCase):
         dialog.find_element(By.TAG_NAME, "button").click()
         return text
 
+    def cli_run(self, type_id, path):
+        return subprocess.run([str(ARGS.cli), str(type_id), str(path)], capture_output=True,
+                              check=True)
+
     def cli_report(self, type_id, path):
-        result = subprocess.run([str(ARGS.cli), str(type_id), str(path)], capture_output=True,
-                                check=True)
-        return result.stdout
+        return self.cli_run(type_id, path).stdout
+
+    def cli_warnings(self, type_id, path):
+        """The CLI's read warnings, worded as the page's warning bar shows them."""
+        lines = self.cli_run(type_id, path).stderr.decode("utf-8").splitlines()
+        return ["Warning: " + line.split(": warning: ", 1)[1] + "."
+                for line in lines if ": warning: " in line]
+
+    def warnings(self):
+        bar = self.by_testid("warning")
+        if not bar.is_displayed():
+            return []
+        return self.js("return arguments[0].textContent", bar).split("\n")
+
+    def best_leaves(self):
+        return [leaf.get_attribute("data-type-id") for leaf in self.driver.find_elements(
+            By.CSS_SELECTOR, '[data-testid="leaf"].best')]
 
     def listing(self):
         """The CLI's --list: type id, make, part number, decoder class, dump size per leaf."""
@@ -125,19 +143,30 @@ class PageTest(unittest.TestCase):
 
     # ---- Tests ---------------------------------------------------------------------------
 
-    def test_every_sample_reports_what_the_cli_prints(self):
+    def test_every_sample_reports_and_warns_as_the_cli_does(self):
         # Two samples per unit type: one with faults stored, one erased.
-        self.assertEqual(len(self.samples), 2 * len({row[0] for row in self.listing()}))
+        classes = {row[0]: row[3] for row in self.listing()}
+        self.assertEqual(len(self.samples), 2 * len(classes))
         for path in self.samples:
             with self.subTest(sample=path.name):
                 type_id = sample_type_id(path)
                 self.open_dump(path)
+                best = self.best_leaves()
+                if path.stem.endswith("_erased"):
+                    # The read check warns as soon as an erased dump is open.
+                    self.assertNotEqual(self.warnings(), [])
+                elif best:
+                    # The ranking by content puts the sample's own decoder class first.
+                    self.assertEqual({classes[t] for t in best}, {classes[str(type_id)]})
                 self.select_leaf(type_id)
                 self.check()
                 self.assertIsNone(self.message())
                 page = self.report().encode("utf-8")
                 cli = self.cli_report(type_id, path)
                 self.assertEqual(page + b"\n" if cli else page, cli)
+                self.assertEqual(self.warnings(), self.cli_warnings(type_id, path))
+                if path.stem.endswith("_erased"):
+                    self.assertNotEqual(self.warnings(), [])
 
     def test_wrong_size_is_refused_with_both_sizes(self):
         self.open_dump(self.sample("02_"))
@@ -244,8 +273,11 @@ class PageTest(unittest.TestCase):
 
     def test_filter_narrows_the_leaves(self):
         filter_box = self.by_testid("filter")
-        cases = [("2p4", ["95910-2P400"]), ("tl0-g9", ["77960-TL0-G914-M1", "77960-TL0-G920-M1"]),
-                 (" 14B0", ["2M5T 14B056 BE", "2M5T 14B056 DE"]), ("no such part", [])]
+        # Case, blanks and dashes are ignored, and the letter O reads as the digit 0.
+        honda = ["77960-TLO-G913-M1", "77960-TL0-G914-M1", "77960-TL0-G920-M1"]
+        cases = [("2p4", ["95910-2P400"]), ("tl0-g9", honda), ("TLOG9", honda),
+                 (" 14B0", ["2M5T 14B056 BE", "2M5T 14B056 DE"]),
+                 ("7e0959655c", ["7\u04150 959 655 \u0421"]), ("no such part", [])]
         for typed, expected in cases:
             with self.subTest(filter=typed):
                 filter_box.clear()
@@ -264,7 +296,7 @@ class PageTest(unittest.TestCase):
         path = self.sample("01_ecu2p400.bin")
         self.open_dump(path)
         filter_box = self.by_testid("filter")
-        filter_box.send_keys("95910-2P400", Keys.ENTER)
+        filter_box.send_keys("95910 2p4OO", Keys.ENTER)
         focused = self.driver.switch_to.active_element
         self.assertEqual(focused.get_attribute("data-type-id"), "1")
         focused.send_keys(Keys.ENTER)

@@ -2,7 +2,9 @@
 #include "WebSession.h"
 
 #include "PrintLog.h"
+#include "Ranking.h"
 #include "Registry.h"
+#include "SampleDumps.h"
 
 #include <gtest/gtest.h>
 
@@ -126,25 +128,44 @@ TEST(WebSession, ComparesWithAnotherRead) {
     EXPECT_EQ(comparison.firstOffsets, std::vector<size_t>{5});
 }
 
-TEST(WebSession, FilterMatchesPartNumbersIgnoringAsciiCase) {
-    struct Case {
-        const char* partNumber;
-        const char* filter;
-        bool matches;
-    };
-    const Case cases[] = {
-        {"95910-2P400", "", true},
-        {"95910-2P400", "2p4", true},
-        {"95910-2P400", "2P400 ", false},
-        {"77960-TLO-G913-M1", "tl0", false},
-        {"CM5T 14B321 AF", "t 14b", true},
-        {"7\xD0\x95"
-         "0 959 655 \xD0\xA1",
-         "959 655", true},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(partNumberMatches(c.partNumber, c.filter), c.matches)
-            << c.partNumber << " / " << c.filter;
+TEST(WebSession, ReadWarningsLastUntilTheNextOpenOrCheck) {
+    WebSession session;
+    EXPECT_TRUE(session.warnings().empty());
+    session.open("erased.bin", filled(0x2000, 0xFF));
+    const std::vector<std::string> afterOpen = session.warnings();
+    ASSERT_FALSE(afterOpen.empty());
+    for (const std::string& line : afterOpen) {
+        EXPECT_EQ(line.rfind("Warning: ", 0), 0u) << line;
+        EXPECT_EQ(line.back(), '.') << line;
+    }
+    EXPECT_EQ(session.check(1), CheckOutcome::SizeMismatch);
+    EXPECT_EQ(session.warnings(), afterOpen);
+    ASSERT_EQ(session.check(4), CheckOutcome::Decoded);
+    EXPECT_FALSE(session.warnings().empty());
+
+    session.open("sample.bin", sampleDumps().front().bytes);
+    EXPECT_TRUE(session.warnings().empty());
+}
+
+TEST(WebSession, BestLeavesAreTheTopScoresOfTheRanking) {
+    WebSession session;
+    EXPECT_TRUE(session.bestLeaves().empty());
+    for (const SampleDump& sample : sampleDumps()) {
+        session.open(sample.fileName, sample.bytes);
+        const std::vector<RankedLeaf> best = session.bestLeaves();
+        const std::vector<RankedLeaf> ranked = rankLeaves(sample.bytes.data(), sample.bytes.size());
+        ASSERT_FALSE(ranked.empty()) << sample.fileName;
+        if (ranked.front().score <= 0) {
+            EXPECT_TRUE(best.empty()) << sample.fileName;
+            continue;
+        }
+        ASSERT_FALSE(best.empty()) << sample.fileName;
+        EXPECT_EQ(best.front().leaf, ranked.front().leaf) << sample.fileName;
+        for (const RankedLeaf& leaf : best)
+            EXPECT_EQ(leaf.score, ranked.front().score) << sample.fileName;
+        EXPECT_TRUE(best.size() == ranked.size() || ranked[best.size()].score < best.front().score)
+            << sample.fileName;
+    }
 }
 
 TEST(WebSession, TypesTakeTheirOwnSizeOnly) {

@@ -2,6 +2,7 @@
 #include "WebSession.h"
 
 #include "Cp1252.h"
+#include "PartNumber.h"
 #include "Product.h"
 #include "Registry.h"
 
@@ -50,11 +51,40 @@ val tree() {
     return leaves;
 }
 
-val leavesMatching(const std::string& filter) {
-    val matches = val::array();
-    for (const UnitTreeLeaf& leaf : unitTree())
-        matches.call<void>("push", partNumberMatches(leaf.partNumber, filter));
-    return matches;
+// For each leaf in tree order, whether the filter's text matches it (the core's lookup rules).
+val leavesShown(const std::string& filter) {
+    std::vector<bool> matches(unitTree().size(), false);
+    for (size_t leaf : leavesMatching(std::string_view(filter)))
+        matches[leaf] = true;
+    val result = val::array();
+    for (bool match : matches)
+        result.call<void>("push", match);
+    return result;
+}
+
+// The leaf that a typed part number names, or -1.
+int32_t leafNamed(const std::string& text) {
+    const PartNumberLookup lookup = lookupPartNumber(text);
+    return lookup.found() ? int32_t(lookup.leaf) : -1;
+}
+
+val bestLeaves() {
+    val leaves = val::array();
+    for (const RankedLeaf& candidate : session().bestLeaves()) {
+        val item = val::object();
+        item.set("index", candidate.leaf);
+        item.set("note", "Best match for this dump (score " + std::to_string(candidate.score) +
+                             "): " + joinReasons(candidate));
+        leaves.call<void>("push", item);
+    }
+    return leaves;
+}
+
+val warnings() {
+    val lines = val::array();
+    for (const std::string& line : session().warnings())
+        lines.call<void>("push", line);
+    return lines;
 }
 
 val leavesFitting() {
@@ -142,7 +172,10 @@ val about() {
 EMSCRIPTEN_BINDINGS(faultwise) {
     emscripten::function("tree", &tree);
     emscripten::function("infoText", &infoTextOf);
-    emscripten::function("leavesMatching", &leavesMatching);
+    emscripten::function("leavesMatching", &leavesShown);
+    emscripten::function("leafNamed", &leafNamed);
+    emscripten::function("bestLeaves", &bestLeaves);
+    emscripten::function("warnings", &warnings);
     emscripten::function("leavesFitting", &leavesFitting);
     emscripten::function("refusalForFileSize", &WebSession::refusalForFileSize);
     emscripten::function("openDump", &openDump);

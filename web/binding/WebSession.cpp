@@ -3,6 +3,7 @@
 
 #include "Cp1252.h"
 #include "DumpFile.h"
+#include "ReadCheck.h"
 #include "Registry.h"
 #include "RunDecoder.h"
 
@@ -19,8 +20,11 @@ bool isControl(char16_t codePoint) {
     return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
 }
 
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+std::vector<std::string> warningLines(const std::vector<ReadFinding>& findings) {
+    std::vector<std::string> lines;
+    for (const ReadFinding& finding : findings)
+        lines.push_back("Warning: " + finding.text + '.');
+    return lines;
 }
 
 } // namespace
@@ -36,6 +40,7 @@ void WebSession::open(const std::string& fileName, std::vector<uint8_t> bytes) {
     m_dump = std::move(bytes);
     m_dumpFileName = fileName;
     m_lines.clear();
+    m_warnings = warningLines(checkRead(m_dump.data(), m_dump.size()));
 }
 
 CheckOutcome WebSession::check(int32_t typeId) {
@@ -43,9 +48,21 @@ CheckOutcome WebSession::check(int32_t typeId) {
     if (!decoder)
         return CheckOutcome::NoDecoder;
     const ScopedReportSink installed(this);
-    return runDecoder(*decoder, m_dump.data(), m_dump.size()) == DecodeResult::Decoded
-               ? CheckOutcome::Decoded
-               : CheckOutcome::SizeMismatch;
+    if (runDecoder(*decoder, m_dump.data(), m_dump.size()) != DecodeResult::Decoded)
+        return CheckOutcome::SizeMismatch;
+    m_warnings = warningLines(checkRead(m_dump.data(), m_dump.size(), typeId));
+    return CheckOutcome::Decoded;
+}
+
+std::vector<RankedLeaf> WebSession::bestLeaves() const {
+    std::vector<RankedLeaf> ranked = rankLeaves(m_dump.data(), m_dump.size());
+    if (ranked.empty() || ranked.front().score <= 0)
+        return {};
+    const int best = ranked.front().score;
+    ranked.erase(std::find_if(ranked.begin(), ranked.end(),
+                              [best](const RankedLeaf& leaf) { return leaf.score != best; }),
+                 ranked.end());
+    return ranked;
 }
 
 void WebSession::append(std::string_view entry) {
@@ -127,10 +144,4 @@ std::string infoTextOf(int32_t typeId) {
     char info[kInfoTextSize] = {};
     decoder->getInfo(info);
     return cp1252::toUtf8(info);
-}
-
-bool partNumberMatches(const std::string& partNumber, const std::string& filter) {
-    const auto same = [](char a, char b) { return asciiLower(a) == asciiLower(b); };
-    return std::search(partNumber.begin(), partNumber.end(), filter.begin(), filter.end(), same) !=
-           partNumber.end();
 }

@@ -3,6 +3,7 @@
 
 #include "CompareDumps.h"
 #include "PrintLog.h"
+#include "Ranking.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,15 +30,25 @@ public:
     /// text when it can.
     static std::string refusalForFileSize(double size);
 
-    /// Makes `bytes` the loaded dump, remembers `fileName` for the log's name, clears the report.
+    /// Makes `bytes` the loaded dump, remembers `fileName` for the log's name, clears the report
+    /// and runs the read check on the bytes alone.
     void open(const std::string& fileName, std::vector<uint8_t> bytes);
 
     bool hasDump() const { return !m_dump.empty(); }
     size_t dumpSize() const { return m_dump.size(); }
     const std::vector<uint8_t>& dump() const { return m_dump; }
 
-    /// Checks the dump with the decoder of `typeId`; a report is appended only when it decodes.
+    /// Checks the dump with the decoder of `typeId`; a report is appended only when it decodes,
+    /// and then the read check also looks at the areas that the type's layout reads.
     CheckOutcome check(int32_t typeId);
+
+    /// The read check's findings as the warning bar shows them, one "Warning: ...." line each;
+    /// kept until the next open or decoded check.
+    const std::vector<std::string>& warnings() const { return m_warnings; }
+
+    /// The leaves that the ranking by content puts first, ties included; none when no leaf
+    /// scores above zero.
+    std::vector<RankedLeaf> bestLeaves() const;
 
     /// The report's lines, Windows-1252; an entry with "\n" in it gives several lines.
     const std::vector<std::string>& reportLines() const { return m_lines; }
@@ -68,6 +79,7 @@ private:
     std::string m_dumpFileName = "dump.bin";
     std::string m_logFileName = "error_log.txt";
     std::vector<std::string> m_lines;
+    std::vector<std::string> m_warnings;
 };
 
 /// Whether a dump of `size` bytes fits the unit type `typeId`.
@@ -75,7 +87,3 @@ bool typeTakesSize(int32_t typeId, size_t size);
 
 /// The info text of `typeId` in UTF-8, or an empty text when the id names no decoder.
 std::string infoTextOf(int32_t typeId);
-
-/// Whether the part number `partNumber` (UTF-8) matches what was typed into the filter: an empty
-/// filter matches all, otherwise the filter must occur in it, ignoring the case of ASCII letters.
-bool partNumberMatches(const std::string& partNumber, const std::string& filter);

@@ -68,6 +68,7 @@
       item.dataset.typeId = String(leaf.typeId);
       item.dataset.index = String(index);
       item.title = leaf.hint;
+      item.dataset.hint = leaf.hint;
       const label = document.createElement("span");
       label.className = "label";
       label.textContent = leaf.partNumber;
@@ -175,14 +176,28 @@
         setExpanded(make, !make.hidden);
     }
   });
+  // Enter picks the leaf that the typed text names, or the only leaf left; Arrow Down moves to
+  // the first leaf shown.
   filter.addEventListener("keydown", (event) => {
-    if (event.key !== "ArrowDown" && event.key !== "Enter")
+    if (!core || (event.key !== "ArrowDown" && event.key !== "Enter"))
       return;
-    const first = tree.querySelector(".leaf:not([hidden])");
-    if (!first)
+    const shown = Array.from(tree.querySelectorAll(".leaf:not([hidden])"));
+    const named = core.leafNamed(filter.value);
+    let leaf = null;
+    if (event.key === "ArrowDown")
+      leaf = shown[0];
+    else if (named >= 0)
+      leaf = tree.querySelector('.leaf[data-index="' + named + '"]');
+    else if (shown.length === 1)
+      leaf = shown[0];
+    if (!leaf)
       return;
     event.preventDefault();
-    select(first, true);
+    const make = leaf.parentElement.closest(".make");
+    make.hidden = false;
+    leaf.hidden = false;
+    setExpanded(make, true);
+    select(leaf, true);
   });
 
   // Leaves whose type takes a dump of another size are dimmed, not disabled: checking one still
@@ -191,6 +206,28 @@
     const fits = core.leavesFitting();
     for (const leaf of tree.querySelectorAll(".leaf"))
       leaf.classList.toggle("dimmed", !fits[Number(leaf.dataset.index)]);
+  }
+
+  // The leaves that the ranking by content puts first are bold, with the reasons in the tooltip,
+  // and their makes open.
+  function markBestLeaves() {
+    for (const leaf of tree.querySelectorAll(".leaf.best")) {
+      leaf.classList.remove("best");
+      leaf.title = leaf.dataset.hint;
+    }
+    for (const best of core.bestLeaves()) {
+      const leaf = tree.querySelector('.leaf[data-index="' + best.index + '"]');
+      leaf.classList.add("best");
+      leaf.title = leaf.dataset.hint + "\n" + best.note;
+      setExpanded(leaf.parentElement.closest(".make"), true);
+    }
+  }
+
+  // Read-check findings stand above the report until the next open or check.
+  function showWarnings() {
+    const lines = core.warnings();
+    warning.textContent = lines.join("\n");
+    warning.hidden = lines.length === 0;
   }
 
   // ---- Opening, checking, saving, comparing -----------------------------------------------
@@ -225,9 +262,9 @@
     status.textContent = "File: " + file.name;
     updateCheckEnabled();
     markFittingTypes();
+    markBestLeaves();
     showReport();
-    warning.hidden = true;
-    warning.textContent = "";
+    showWarnings();
     hex.scrollTop = 0;
     layoutHex();
   }
@@ -239,6 +276,7 @@
     if (!result.ok)
       showMessage("error", result.message, result.detail);
     showReport();
+    showWarnings();
   }
 
   // The pane holds one span per line, lines separated by "\n": its text is the report's lines
