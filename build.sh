@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one place: installs what is missing, builds, then runs the window
-# ("run"), every test ("test"), serves the web page ("web") or runs a fuzzing campaign
-# ("fuzz [target] [seconds]").
+# ("run"), every test ("test"), serves the web page ("web"), runs a fuzzing campaign
+# ("fuzz [target] [seconds]"), or makes the Windows zip of faultwise-cli ("windows", then
+# `ctest --preset windows` tests it under wine).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file xvfb
+    librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils
     emscripten chromium chromium-driver python3-selenium)
 # libFuzzer and the sanitizer runtimes come with clang.
 fuzz_packages=(clang libclang-rt-14-dev)
+# mingw-w64 in its POSIX thread model, GoogleTest's sources to build for Windows, wine to run the
+# Windows programs (the build runs one, the tests run all).
+windows_packages=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 ensure_packages() {
     if ! command -v dpkg-query >/dev/null; then
@@ -95,8 +99,18 @@ fuzz)
     nice -n 10 "build-fuzz/$target" -merge=1 -use_counters=0 "$kept" "$staged"
     exit "$status"
     ;;
+windows)
+    packages+=("${windows_packages[@]}")
+    ensure_packages
+    # The Linux CLI too: the Windows tests compare the .exe's reports with its reports.
+    cmake --preset default
+    cmake --build --preset default --parallel "$(nproc)" --target faultwise-cli
+    cmake --preset windows
+    cmake --build --preset windows --parallel "$(nproc)"
+    echo "build.sh: wrote $(ls build-windows/faultwise-cli-*-windows-x64.zip)"
+    ;;
 *)
-    echo "usage: ./build.sh run | test | web | fuzz [target] [seconds]" >&2
+    echo "usage: ./build.sh run | test | web | fuzz [target] [seconds] | windows" >&2
     exit 2
     ;;
 esac

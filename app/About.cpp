@@ -97,7 +97,8 @@ void TfrmAbout::FormCreate() {
     const QString mail = QString::fromUtf8(product::kContactEmail);
     lblInfo->setText(name + QStringLiteral("\n\nCalculates DTC codes by binary ECU data\n") +
                      QStringLiteral("Programming: the %1 team, 2014\n").arg(name));
-    lblCopyright->setText(QStringLiteral("\u00A9 2014 %1, all rights reserved\n%2").arg(name, web));
+    lblCopyright->setText(
+        QStringLiteral("\u00A9 2014 %1, free software: GPL v3 or later\n%2").arg(name, web));
     lblMoreInfo->setText(
         QStringLiteral("Help (dumps and error lists) or donations you can send to\n") + mail +
         QStringLiteral(" (PayPal and e-Mail)."));

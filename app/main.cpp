@@ -1,4 +1,5 @@
 // Start-up of the window: the application object, the main window, the event loop.
+#include "AppIcon.h"
 #include "Dtccalcmain.h"
 #include "Product.h"
 #include "StartUp.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(FAULTWISE_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
     return runGuarded([] {
         TfrmDTCReader frmDTCReader;
         frmDTCReader.show();

@@ -28,7 +28,7 @@ bool writeFile(const fs::path& path, uint8_t selector, bool withSelector,
     file.write(reinterpret_cast<const char*>(dump.data()), std::streamsize(dump.size()));
     file.close();
     if (!file) {
-        std::fprintf(stderr, "make_seeds: cannot write %s\n", path.c_str());
+        std::fprintf(stderr, "make_seeds: cannot write %s\n", path.string().c_str());
         return false;
     }
     return true;
@@ -65,6 +65,6 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("make_seeds: %zu seeds for %zu decoders in %s\n", written, types.size(),
-                corpus.c_str());
+                corpus.string().c_str());
     return 0;
 }

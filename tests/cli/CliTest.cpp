@@ -120,22 +120,33 @@ TEST_F(CliTest, SeveralDumpsGetHeadersAndBadOnesAreNamed) {
 }
 
 TEST_F(CliTest, FilesThatAreNoDumpsAreRefused) {
-    const std::string fifo = (m_dir / "fifo").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     struct Case {
         std::string path;
         std::string reason;
     };
-    for (const Case& c :
-         {Case{m_dir.string(), "It is a folder, not a dump file."},
-          Case{fifo, "It is not a regular file."}, Case{"/dev/zero", "It is not a regular file."},
-          Case{(m_dir / "missing.bin").string(), "The file does not exist."},
-          Case{write("empty.bin", {}), "File size do not match"}}) {
+    for (const Case& c : {Case{m_dir.string(), "It is a folder, not a dump file."},
+                          Case{(m_dir / "missing.bin").string(), "The file does not exist."},
+                          Case{write("empty.bin", {}), "File size do not match"}}) {
         const CliRun result = run({"1", c.path});
         EXPECT_EQ(result.status, 1) << c.path;
         EXPECT_EQ(result.out, "") << c.path;
         EXPECT_EQ(result.err, "faultwise-cli: " + c.path + ": " + c.reason + "\n");
     }
+}
+
+TEST_F(CliTest, FifosAndDevicesAreRefused) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has neither FIFOs nor /dev";
+#else
+    const std::string fifo = (m_dir / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        const CliRun result = run({"1", path});
+        EXPECT_EQ(result.status, 1) << path;
+        EXPECT_EQ(result.out, "") << path;
+        EXPECT_EQ(result.err, "faultwise-cli: " + path + ": It is not a regular file.\n");
+    }
+#endif
 }
 
 TEST_F(CliTest, SizesOneByteOffAreRefusedForEveryType) {
