@@ -1,9 +1,11 @@
 # Shortcuts over build.sh and the CMake presets.
-.PHONY: run test build asan-test format
+.PHONY: run test web build asan-test format
 run:
 	./build.sh run
 test:
 	./build.sh test
+web:
+	./build.sh web
 build:
 	cmake --preset default && cmake --build --preset default --parallel
 asan-test:

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one place: installs what is missing, builds, then runs the window
-# ("run"), every test ("test"), a fuzzing campaign ("fuzz [target] [seconds]"), or makes the
-# Windows zip of faultwise-cli ("windows", then `ctest --preset windows` tests it under wine).
+# ("run"), every test ("test"), serves the web page ("web"), runs a fuzzing campaign
+# ("fuzz [target] [seconds]"), or makes the Windows zip of faultwise-cli ("windows", then
+# `ctest --preset windows` tests it under wine).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-    fonts-dejavu-core librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils)
+    fonts-dejavu-core librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils
+    emscripten chromium chromium-driver python3-selenium)
 # libFuzzer and the sanitizer runtimes come with clang.
 fuzz_packages=(clang libclang-rt-14-dev)
 # mingw-w64 in its POSIX thread model, GoogleTest's sources to build for Windows, wine to run the
@@ -54,6 +56,14 @@ test)
     build
     ctest --preset default
     ;;
+web)
+    ensure_packages
+    cmake --preset default
+    cmake --build --preset default --target faultwise_web_page --parallel "$(nproc)"
+    echo "build.sh: serving build/web/ on 127.0.0.1 only (Ctrl+C stops); build/faultwise.html" \
+        "is the same page in one file" >&2
+    exec /usr/bin/python3 web/tools/serve.py build/web
+    ;;
 fuzz)
     # ./build.sh fuzz [target] [seconds]: a campaign over one target (decoder_fuzz unless named),
     # then the new inputs that add coverage are merged into fuzz/corpus/<target>.
@@ -100,7 +110,7 @@ windows)
     echo "build.sh: wrote $(ls build-windows/faultwise-cli-*-windows-x64.zip)"
     ;;
 *)
-    echo "usage: ./build.sh run | test | fuzz [target] [seconds] | windows" >&2
+    echo "usage: ./build.sh run | test | web | fuzz [target] [seconds] | windows" >&2
     exit 2
     ;;
 esac
