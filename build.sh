@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-    librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils
+packages=(g++ make cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    fonts-dejavu-core librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils
     emscripten chromium chromium-driver python3-selenium)
 # libFuzzer and the sanitizer runtimes come with clang.
 fuzz_packages=(clang libclang-rt-14-dev)

@@ -8,8 +8,12 @@
 #include "DumpLoader.h"
 #include "DumpOpenDialog.h"
 #include "ElidedLabel.h"
+#include "ExplainDecoder.h"
+#include "HexView.h"
 #include "LogFile.h"
 #include "PaneSplitter.h"
+#include "RecordHeader.h"
+#include "ReportExplainer.h"
 #include "Product.h"
 #include "ReadCheck.h"
 #include "Registry.h"
@@ -23,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCompleter>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -37,6 +42,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -48,6 +54,7 @@ namespace {
 
 constexpr int kTypeIdRole = Qt::UserRole;
 constexpr char kNoDecoder[] = "Sorry. No DTC calc for this item.";
+constexpr char kReportWithHeader[] = "Report with header (*.txt)";
 // The tree's width and the info panel's height when the window opens.
 constexpr int kTreeWidth = 201;
 constexpr int kInfoHeight = 104;
@@ -79,7 +86,8 @@ TfrmDTCReader::TfrmDTCReader(QWidget* parent)
     , dlgFileCompare(nullptr)
     , m_frmAbout(nullptr)
     , m_warningBar(new WarningBar(this))
-    , m_treeFilter(new TreeFilter(m_tvTypes, this)) {
+    , m_treeFilter(new TreeFilter(m_tvTypes, this))
+    , m_explainer(nullptr) {
     setObjectName(QStringLiteral("frmDTCReader"));
     setWindowTitle(
         QStringLiteral("%1 by %2")
@@ -169,7 +177,17 @@ QWidget* TfrmDTCReader::buildReportPanel() {
     m_mOutput->setAcceptDrops(false);
     m_mOutput->viewport()->setAcceptDrops(false);
     layout->addWidget(m_warningBar);
-    layout->addWidget(m_mOutput, 1);
+    // The hex view below the report shows the bytes behind the selected report line.
+    auto* reportSplitter = new QSplitter(Qt::Vertical, pnlReport);
+    auto* hexView = new HexView(reportSplitter);
+    reportSplitter->addWidget(m_mOutput);
+    reportSplitter->addWidget(hexView);
+    reportSplitter->setStretchFactor(0, 3);
+    reportSplitter->setStretchFactor(1, 2);
+    layout->addWidget(reportSplitter, 1);
+    m_explainer = new ReportExplainer(
+        plainTextReportLines(m_mOutput), hexView,
+        [this](const QString& text) { statusBar()->showMessage(text); }, this);
     return pnlReport;
 }
 
@@ -209,7 +227,8 @@ QFileDialog* TfrmDTCReader::saveDialog() {
         dlgFileSave->setAcceptMode(QFileDialog::AcceptSave);
         dlgFileSave->setFileMode(QFileDialog::AnyFile);
         dlgFileSave->setWindowTitle(QStringLiteral("Save DTC log file"));
-        dlgFileSave->setNameFilter(QStringLiteral("Text Files (*.txt)"));
+        dlgFileSave->setNameFilters(
+            {QStringLiteral("Text Files (*.txt)"), QString::fromUtf8(kReportWithHeader)});
         dlgFileSave->setOption(QFileDialog::DontConfirmOverwrite);
         dlgFileSave->selectFile(m_logFileName);
         prepareFileDialog(dlgFileSave);
@@ -273,6 +292,10 @@ void TfrmDTCReader::buildMenus() {
     miCompare->setObjectName(QStringLiteral("miCompare"));
     miCompare->setEnabled(false);
 
+    QMenu* mnView = menuBar()->addMenu(QStringLiteral("View"));
+    mnView->setObjectName(QStringLiteral("mnView"));
+    mnView->addActions(m_explainer->viewActions(this));
+
     miAbout = menuBar()->addAction(QStringLiteral("About..."), this, &TfrmDTCReader::miAboutClick);
     miAbout->setObjectName(QStringLiteral("miAbout"));
 }
@@ -320,6 +343,7 @@ bool TfrmDTCReader::openDump(const QString& path) {
     }
     m_dump = std::move(bytes);
     m_dumpFileName = path;
+    m_explainer->setDump(m_dump);
     m_lblStatusText->setText(QStringLiteral("File: ") + QDir::toNativeSeparators(path));
     m_lblStatusText->setToolTip(QDir::toNativeSeparators(path));
     UpdateCheckEnabled();
@@ -456,9 +480,18 @@ void TfrmDTCReader::m_tvTypesActivate(QTreeWidgetItem* item) {
         m_miCheckDTC->trigger();
 }
 
+// Decoded with the bytes behind each entry recorded, for the hex view; the report text is the
+// same as without.
 bool TfrmDTCReader::RunDecoder(ecuDTC& decoder) {
-    return runDecoder(decoder, reinterpret_cast<const uint8_t*>(m_dump.constData()),
-                      size_t(m_dump.size())) == DecodeResult::Decoded;
+    std::vector<ExplainedEntry> entries;
+    if (explainDecoder(decoder, reinterpret_cast<const uint8_t*>(m_dump.constData()),
+                       size_t(m_dump.size()), entries) != DecodeResult::Decoded)
+        return false;
+    const QTreeWidgetItem* leaf = m_tvTypes->selectedItems().constFirst();
+    const QString unitType =
+        leaf->parent() ? leaf->parent()->text(0) + u' ' + leaf->text(0) : leaf->text(0);
+    m_explainer->appendReport(entries, unitType, [this](std::string_view text) { append(text); });
+    return true;
 }
 
 QString TfrmDTCReader::proposedLogName() {
@@ -480,12 +513,16 @@ void TfrmDTCReader::miSaveFileClick() {
         return;
     const QString path = dialog->selectedFiles().constFirst();
     m_logFileName = QFileInfo(path).fileName();
-    saveLog(path);
+    if (dialog->selectedNameFilter() == QString::fromUtf8(kReportWithHeader))
+        saveLog(path, recordHeader(m_dumpFileName, m_dump, m_explainer->checkedUnitType(),
+                                   QDateTime::currentDateTime()));
+    else
+        saveLog(path);
 }
 
-bool TfrmDTCReader::saveLog(const QString& path) {
+bool TfrmDTCReader::saveLog(const QString& path, const QStringList& header) {
     QString reason;
-    const LogWrite result = writeLogFile(path, reportLinesToFile(memoLines()), reason);
+    const LogWrite result = writeLogFile(path, reportLinesToFile(header + memoLines()), reason);
     if (result == LogWrite::Written)
         return true;
     const QString what = result == LogWrite::NotCreated ? QStringLiteral("Cannot create file")

@@ -15,6 +15,7 @@ class CalloutPanel;
 class ElidedLabel;
 class PaneSplitter;
 class QAction;
+class ReportExplainer;
 class QDragEnterEvent;
 class QDropEvent;
 class QFileDialog;
@@ -40,9 +41,10 @@ public:
     /// dump, the status text and clears the report; on failure it shows why and changes nothing.
     bool openDump(const QString& path);
 
-    /// Writes the report to `path` (CR LF line ends, Windows-1252); an existing file is replaced
-    /// only once the new one is complete. Shows an error and returns false when that fails.
-    bool saveLog(const QString& path);
+    /// Writes the report to `path` (CR LF line ends, Windows-1252), after `header` when given;
+    /// an existing file is replaced only once the new one is complete. Shows an error and
+    /// returns false when that fails.
+    bool saveLog(const QString& path, const QStringList& header = {});
 
     /// Compares the file at `path` with the loaded dump and tells the result in a message box.
     /// Neither file is changed. Shows why and returns false when the file cannot be read.
@@ -121,4 +123,5 @@ private:
     TfrmAbout* m_frmAbout;
     WarningBar* m_warningBar;
     TreeFilter* m_treeFilter;
+    ReportExplainer* m_explainer;
 };

@@ -1,7 +1,10 @@
-// Decode time per dump for every registered decoder, on erased, zeroed and random dumps.
+// Decode time per dump for every registered decoder, on erased, zeroed and random dumps, and per
+// sample dump with the recording of read bytes off and on.
+#include "ExplainDecoder.h"
 #include "PrintLog.h"
 #include "Registry.h"
 #include "RunDecoder.h"
+#include "SampleDumps.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,6 +44,33 @@ void decodeDump(benchmark::State& state, int32_t typeId, int fill) {
     benchmark::DoNotOptimize(sink.bytes);
 }
 
+// Keeps every entry's text, as a front end keeps the report it shows.
+class KeepingSink : public ReportSink {
+public:
+    void append(std::string_view entry) override { entries.emplace_back(entry); }
+    std::vector<std::string> entries;
+};
+
+// A sample decoded with recording off (the report kept as text) or on (the report kept as
+// text with each entry's ranges): the difference is the cost of recording.
+void decodeSample(benchmark::State& state, const SampleDump* sample, bool recording) {
+    KeepingSink sink;
+    const ScopedReportSink installed(&sink);
+    std::vector<ExplainedEntry> entries;
+    for (auto _ : state) {
+        const std::unique_ptr<ecuDTC> decoder = createDecoder(sample->typeId);
+        if (recording) {
+            entries.clear();
+            explainDecoder(*decoder, sample->bytes.data(), sample->bytes.size(), entries);
+        } else {
+            sink.entries.clear();
+            runDecoder(*decoder, sample->bytes.data(), sample->bytes.size());
+        }
+    }
+    benchmark::DoNotOptimize(sink.entries.data());
+    benchmark::DoNotOptimize(entries.data());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +84,19 @@ int main(int argc, char** argv) {
                 ->Unit(benchmark::kMicrosecond);
         }
     }
+    static const std::vector<SampleDump> samples = [] {
+        std::vector<SampleDump> all = sampleDumps();
+        for (SampleDump& erased : erasedSampleDumps())
+            all.push_back(std::move(erased));
+        return all;
+    }();
+    for (const SampleDump& sample : samples)
+        for (const bool recording : {false, true}) {
+            const std::string label =
+                "sample/" + sample.fileName + (recording ? "/recording" : "/plain");
+            benchmark::RegisterBenchmark(label.c_str(), decodeSample, &sample, recording)
+                ->Unit(benchmark::kMicrosecond);
+        }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

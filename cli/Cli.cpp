@@ -1,5 +1,6 @@
 // faultwise-cli: argument handling and output; all decoding happens in the core.
 #include "Cli.h"
+#include "ExplainReport.h"
 #include "QuotedName.h"
 
 #include "CompareDumps.h"
@@ -29,6 +30,9 @@ constexpr char kUsage[] =
     "       faultwise-cli --guess <dump>     list the unit types that take a dump of this size\n"
     "       faultwise-cli --identify <dump>...  rank those unit types by the dump's content\n"
     "       faultwise-cli --compare <a> <b>  tell whether two reads of a chip are identical\n"
+    "       faultwise-cli --explain <type> <dump>   the report, each entry followed by the\n"
+    "                                               dump bytes read for it\n"
+    "       faultwise-cli --json <type> <dump>...   one JSON object per dump, one per line\n"
     "       faultwise-cli --help | --version\n"
     "\n";
 // Between the two parts: "<type> is a type id (1 to N)", N the highest id.
@@ -40,6 +44,12 @@ constexpr char kUsageTail[] =
     "separated by tabs. --identify adds a score and the reasons for it, best first.\n"
     "Signs of a bad read (an erased or blank chip, a mirrored image, byte-swapped words,\n"
     "an erased identifier area) are told on stderr as warnings before the report.\n"
+    "--explain follows each report entry with a line \"\\t@ \" and the byte ranges of the\n"
+    "dump read since the entry before it, as 0xFIRST-0xLAST (both included), or \"none\".\n"
+    "--json prints {\"file\", \"size\", \"sha256\", \"type_id\", \"make\", \"part_number\",\n"
+    "\"decoder\", \"lines\": [{\"text\", \"ranges\": [[first, last], ...]}, ...]} per dump;\n"
+    "make and part_number are those of the part number given, or of the first one of\n"
+    "the type id in --list order.\n"
     "\n"
     "Exit status: 0 when every dump was decoded, 1 when a dump could not be read or has\n"
     "the wrong size (for --guess and --identify: when no unit type takes its size), 2 for\n"
@@ -187,6 +197,12 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     if (command == "--compare")
         return args.size() == 3 ? compareReads(args[1], args[2], out, err)
                                 : usageError(err, "--compare takes two dumps");
+    if (command == "--explain")
+        return args.size() == 3 ? explainReport(args[1], args[2], out, err)
+                                : usageError(err, "--explain takes one unit type and one dump");
+    if (command == "--json")
+        return args.size() >= 3 ? jsonReports(args[1], {args.begin() + 2, args.end()}, out, err)
+                                : usageError(err, "--json takes a unit type and at least one dump");
     if (command.size() > 1 && command[0] == '-' && command != "--")
         return usageError(err, "unknown option '" + command + "'");
 

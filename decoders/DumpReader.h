@@ -1,17 +1,22 @@
 // Bounds-checked access to a dump: every read past the end is absent, never garbage.
 #pragma once
 
+#include "ReadRecorder.h"
+
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
 /// A read-only view of a dump. Offsets are checked against the size before any byte is touched,
-/// written as subtractions so that no offset arithmetic can overflow.
+/// written as subtractions so that no offset arithmetic can overflow. While a ReadRecorder is
+/// active when the reader is made, every byte it hands out is noted there.
 class DumpReader {
 public:
     DumpReader(const uint8_t* data, int32_t size)
         : m_data(data)
-        , m_size(data && size > 0 ? size : 0) {}
+        , m_size(data && size > 0 ? size : 0)
+        , m_unrecordedSize(ReadRecorder::active() ? -1 : m_size) {}
 
     int32_t size() const { return m_size; }
 
@@ -21,32 +26,32 @@ public:
     }
 
     std::optional<uint8_t> u8(int64_t offset) const {
-        if (!contains(offset, 1))
+        if (!readable(offset, 1))
             return std::nullopt;
         return m_data[offset];
     }
 
     std::optional<uint16_t> u16be(int64_t offset) const {
-        if (!contains(offset, 2))
+        if (!readable(offset, 2))
             return std::nullopt;
         return uint16_t(m_data[offset] << 8 | m_data[offset + 1]);
     }
 
     std::optional<uint16_t> u16le(int64_t offset) const {
-        if (!contains(offset, 2))
+        if (!readable(offset, 2))
             return std::nullopt;
         return uint16_t(m_data[offset + 1] << 8 | m_data[offset]);
     }
 
     std::optional<uint32_t> u32be(int64_t offset) const {
-        if (!contains(offset, 4))
+        if (!readable(offset, 4))
             return std::nullopt;
         return uint32_t(m_data[offset]) << 24 | uint32_t(m_data[offset + 1]) << 16 |
                uint32_t(m_data[offset + 2]) << 8 | uint32_t(m_data[offset + 3]);
     }
 
     std::optional<uint32_t> u32le(int64_t offset) const {
-        if (!contains(offset, 4))
+        if (!readable(offset, 4))
             return std::nullopt;
         return uint32_t(m_data[offset + 3]) << 24 | uint32_t(m_data[offset + 2]) << 16 |
                uint32_t(m_data[offset + 1]) << 8 | uint32_t(m_data[offset]);
@@ -64,6 +69,8 @@ public:
         int64_t length = 0;
         while (length < limit && start[length] != '\0')
             ++length;
+        // The NUL that ends the text was read too.
+        noteRead(offset, length < limit ? length + 1 : length);
         return {start, size_t(length)};
     }
 
@@ -71,12 +78,44 @@ public:
     std::string_view bytes(int64_t offset, int64_t length) const {
         if (!m_data || !contains(offset, length))
             return kNothing;
+        noteRead(offset, length);
         return {reinterpret_cast<const char*>(m_data + offset), size_t(length)};
+    }
+
+    /// Copies the `length` bytes at `offset` to `out` when they all lie inside; returns whether
+    /// it did. Reads of the copy are recorded as reads of these dump bytes.
+    bool copy(int64_t offset, int64_t length, uint8_t* out) const {
+        if (!m_data || !contains(offset, length) || length == 0)
+            return false;
+        std::memcpy(out, m_data + offset, size_t(length));
+        if (ReadRecorder* recorder = ReadRecorder::active(); recorder && m_unrecordedSize < 0)
+            recorder->noteCopy(m_data + offset, length, out);
+        return true;
     }
 
 private:
     static constexpr std::string_view kNothing{""};
 
+    // While nothing is recorded a numeric read costs its bounds check alone: a reader made
+    // while recording has no unrecorded size, so that its every read takes the second path.
+    bool readable(int64_t offset, int64_t length) const {
+        if (offset >= 0 && offset <= m_unrecordedSize && length <= m_unrecordedSize - offset)
+            return true;
+        if (!contains(offset, length))
+            return false;
+        noteRead(offset, length);
+        return true;
+    }
+
+    // The recorder active now, for a reader made while recording: reads made after the
+    // recording ended are not recorded.
+    void noteRead(int64_t offset, int64_t length) const {
+        ReadRecorder* recorder = ReadRecorder::active();
+        if (recorder && m_unrecordedSize < 0 && length > 0)
+            recorder->noteRead(m_data + offset, length);
+    }
+
     const uint8_t* m_data;
     int32_t m_size;
+    int32_t m_unrecordedSize;
 };

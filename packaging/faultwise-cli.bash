@@ -30,7 +30,7 @@ _faultwise_cli() {
 
     if ((COMP_CWORD == 1)); then
         if [[ $cur == -* ]]; then
-            mapfile -t COMPREPLY < <(compgen -W '--list --info --guess --identify --compare --help --version' -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W '--list --info --guess --identify --compare --explain --json --help --version' -- "$cur")
         else
             _faultwise_cli_types "$cur"
         fi
@@ -49,6 +49,14 @@ _faultwise_cli() {
         ;;
     --compare)
         ((COMP_CWORD <= 3)) && _faultwise_cli_files "$cur"
+        ;;
+    --explain | --json)
+        # A unit type, then one dump (--explain) or any number of them (--json).
+        if ((COMP_CWORD == 2)); then
+            _faultwise_cli_types "$cur"
+        elif [[ $first == --json ]] || ((COMP_CWORD == 3)); then
+            _faultwise_cli_files "$cur"
+        fi
         ;;
     *)
         # A unit type, then any number of dumps.

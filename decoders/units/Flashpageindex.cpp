@@ -1,8 +1,6 @@
 // Page index and chain reassembly for tagged flash pages.
 #include "Flashpageindex.h"
 
-#include <cstring>
-
 namespace {
 constexpr uint32_t kNoTag = 0;
 constexpr int32_t kNotFound = -1;
@@ -52,7 +50,8 @@ int32_t flashPageIndex::copyPayload(int32_t offset, uint8_t* out) const {
     const int32_t length = available < kPayloadSize ? int32_t(available) : kPayloadSize;
     if (length == 0)
         return 0;
-    std::memcpy(out, m_dump.bytes(start, length).data(), size_t(length));
+    // Copied through the reader, so that reads of the payload still point at the dump.
+    m_dump.copy(start, length, out);
     return length;
 }
 

@@ -32,7 +32,9 @@ expect() {
 }
 
 expect '--compare' --c
-expect $'--compare\n--guess\n--help\n--identify\n--info\n--list\n--version' --
+expect $'--compare\n--explain\n--guess\n--help\n--identify\n--info\n--json\n--list\n--version' --
+expect '95910-2P400' --explain 95910-2P4
+expect $'2\n20\n21\n22\n23\n24\n25\n26\n27\n28\n29\n2M5T\\ 14B056\\ BE\n2M5T\\ 14B056\\ DE' --json 2
 expect '95910-2P400' 95910-2P4
 expect $'96\\ 779\\ 092\\ 80\n96\\ 786\\ 915\\ 80' 96
 expect $'3\n30\n3606010BB' 3
@@ -48,6 +50,9 @@ expect "$dir/read1.bin" 95910-2P400 "$dir/read1"
 expect "$dir/read1.bin"$'\n'"$dir/read2.bin" --compare "$dir/read1.bin" "$dir/r"
 expect '' --compare "$dir/read1.bin" "$dir/read2.bin" "$dir/r"
 expect "$dir/read1.bin"$'\n'"$dir/read2.bin" --identify "$dir/read1.bin" "$dir/r"
+expect "$dir/read1.bin"$'\n'"$dir/read2.bin" --explain 7 "$dir/r"
+expect '' --explain 7 "$dir/read1.bin" "$dir/r"
+expect "$dir/read1.bin"$'\n'"$dir/read2.bin" --json 7 "$dir/read1.bin" "$dir/r"
 
 echo "completion: $((checks - failures)) passed, $failures failed"
 [ $failures -eq 0 ]

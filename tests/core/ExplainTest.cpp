@@ -1,0 +1,261 @@
+// Recording which dump bytes lie behind each report entry: per unit layout, inside the dump, and
+// without changing a single byte of the report.
+#include "DumpReader.h"
+#include "ExplainDecoder.h"
+#include "HostileDumps.h"
+#include "ReportCapture.h"
+#include "SampleDumps.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<ExplainedEntry> explain(int32_t typeId, const Dump& dump) {
+    std::vector<ExplainedEntry> entries;
+    const std::unique_ptr<ecuDTC> decoder = createDecoder(typeId);
+    EXPECT_EQ(explainDecoder(*decoder, dump.data(), dump.size(), entries), DecodeResult::Decoded);
+    return entries;
+}
+
+bool covers(const std::vector<DumpRange>& ranges, int32_t offset) {
+    return std::any_of(ranges.begin(), ranges.end(), [offset](const DumpRange& range) {
+        return range.first <= offset && offset <= range.last;
+    });
+}
+
+std::vector<std::string> textsOf(const std::vector<ExplainedEntry>& entries) {
+    std::vector<std::string> texts;
+    for (const ExplainedEntry& entry : entries)
+        texts.push_back(entry.text);
+    return texts;
+}
+
+// Ranges are sorted, disjoint, not touching (adjacent ones are merged) and inside the dump.
+void expectWellFormed(const std::vector<ExplainedEntry>& entries, size_t dumpSize) {
+    for (const ExplainedEntry& entry : entries) {
+        for (size_t i = 0; i < entry.ranges.size(); ++i) {
+            const DumpRange& range = entry.ranges[i];
+            EXPECT_LE(0, range.first) << entry.text;
+            EXPECT_LE(range.first, range.last) << entry.text;
+            EXPECT_LT(size_t(range.last), dumpSize) << entry.text;
+            if (i > 0) {
+                EXPECT_GT(range.first, entry.ranges[i - 1].last + 1) << entry.text;
+            }
+        }
+    }
+}
+
+// One report entry per decoder class, and the dump offsets that its layout names for it.
+struct LayoutCase {
+    const char* name;
+    int32_t typeId;
+    uint8_t fill;
+    void (*prepare)(Dump&);
+    const char* entryStart; // the first entry that starts with this is checked
+    std::vector<int32_t> offsets;
+};
+
+void putCode16(Dump& dump, size_t at, uint16_t code) {
+    patch(dump, at, {uint8_t(code >> 8), uint8_t(code)});
+}
+
+// clang-format off
+const std::vector<LayoutCase> kLayoutCases = {
+    {"ecu2p400: record code at marker + 4 + 8, big-endian", 1, 0xFF,
+     [](Dump& d) { patch(d, 0x40000, {0x00, 0x25, 0x06, 0x06}); putCode16(d, 0x4000C, 0x0013); },
+     "\t", {0x4000C, 0x4000D}},
+    {"ecu2p400: identifier tag 00 04 at 0x48030, text at 0x48034", 1, 0xFF,
+     [](Dump& d) { patch(d, 0x48030, {0x00, 0x04}); patchText(d, 0x48034, std::string("ID", 3)); },
+     "ECU identifier block:", {0x48030, 0x48031, 0x48034, 0x48035}},
+    {"ecu2w300: first code 16 bytes into the block, little-endian", 2, 0x00,
+     [](Dump& d) { patch(d, 0x200, {0x00, 0x01, 0x04, 0xFF}); patch(d, 0x210, {0x13, 0x00}); },
+     "\t", {0x210, 0x211}},
+    {"ecuG913: first code at 0x200", 3, 0x00,
+     [](Dump& d) { putCode16(d, 0x200, 0x0101); }, "\tError code [", {0x200, 0x201}},
+    {"mits221: status at 0x9F7, code at 0x9F9", 4, 0x00,
+     [](Dump& d) { patch(d, 0x9F7, {0x01}); patch(d, 0x9F9, {0x05}); }, "\tError code [",
+     {0x9F7, 0x9F9}},
+    {"kia1H000: first code at 0x200", 5, 0x00,
+     [](Dump& d) { putCode16(d, 0x200, 0x8013); }, "\tError code [", {0x200, 0x201}},
+    {"haima3: occupied mark at 0x230, code at 0x231", 6, 0x00,
+     [](Dump& d) { patch(d, 0x230, {0x40, 0x05}); }, "\tError code [", {0x230, 0x231}},
+    {"nissan56: first flag pair 0x50 after the marker", 7, 0xFF,
+     [](Dump& d) { patch(d, 0x00, {0x30}); patch(d, 0x10, {0x5A, 0xA5}); patch(d, 0xFD, {0x00});
+                   patch(d, 0x62, {0xFE, 0xFE}); },
+     "\tError 1)", {0x62, 0x63}},
+    {"hyundaiGetz: status at 0x00, code at 0x01", 8, 0x00,
+     [](Dump& d) { patch(d, 0x00, {0x01, 0x05}); }, "\tError code [", {0x00, 0x01}},
+    {"hyundaiGen: identifier text at 0x00 and its bytes 0x0F to 0x11", 9, 0x00,
+     [](Dump& d) { patchText(d, 0x00, "ABC"); }, "ECU identifier:", {0x00, 0x0F, 0x10, 0x11}},
+    {"hyundaiGen 3: first slot code at 0x974 + 4", 14, 0xFF,
+     [](Dump& d) { putCode16(d, 0x978, 0x0013); }, "\tError code 1)", {0x978, 0x979}},
+    {"kiaSorento: first code at 0x706", 12, 0xFF,
+     [](Dump& d) { patch(d, 0x706, {0x05}); }, "\tError code 1)", {0x706}},
+    {"volvo2011: first code at 0xE10 + 4", 13, 0xFF,
+     [](Dump& d) { putCode16(d, 0xE14, 0x0001); }, "\tError code 1)", {0xE14, 0xE15}},
+    {"cc4: first code at 0x000", 15, 0xFF,
+     [](Dump& d) { putCode16(d, 0x000, 0x1234); }, "\tError code 1)", {0x000, 0x001}},
+    {"toyota66: flag byte 0 and its copy 0x16 further", 16, 0x00,
+     [](Dump& d) { patch(d, 0x00, {0x01}); patch(d, 0x16, {0x01}); }, "\tError 1)", {0x00, 0x16}},
+    {"elantra13: first code at 0x110", 18, 0xFF,
+     [](Dump& d) { patch(d, 0x110, {0x05}); }, "\tError code 1)", {0x110}},
+    {"hondaSPC: CARID at 0xC1F0", 19, 0xFF,
+     [](Dump& d) { patchText(d, 0xC1F0, std::string("CARID", 6)); }, "ECU identifier (CARID):",
+     {0xC1F0, 0xC1F4}},
+    {"hondaSPC: header at the block's end, first record's codes at its start + 2", 19, 0x00,
+     [](Dump& d) { putCode16(d, 0xFFEA, 0x0040); putCode16(d, 0xFFEC, 0x0180);
+                   patch(d, 0xFFC2, {0x11, 0x07}); },
+     "\tError 1)", {0xFFC2, 0xFFC3}},
+    {"fordCm5t: active mark at 0x1B14, code at 0x1B18", 20, 0xFF,
+     [](Dump& d) { patch(d, 0x1B14, {0x00}); putCode16(d, 0x1B18, 0x1234); }, "\tError code 1)",
+     {0x1B14, 0x1B18, 0x1B19}},
+    {"hSolaris: first code at 0xF0 + 3", 21, 0x00,
+     [](Dump& d) { patch(d, 0xF3, {0x05}); }, "\tError code 1)", {0xF3}},
+    {"Mazda6new: kind-4 record on the chain's second page", 22, 0x00,
+     [](Dump& d) { patch(d, 0x400, {0x00, 0x01, 0x04, 0xFF}); patch(d, 0x480, {0x00, 0x02, 0x04, 0xFF});
+                   patch(d, 0x410, {0x88}); patch(d, 0x416, {0x2A});
+                   patch(d, 0x494, {0x93}); patch(d, 0x49A, {0x2B}); },
+     "\tError type (2B)", {0x494, 0x49A}},
+    {"Mazda6new: identifier text at page byte 88", 22, 0x00,
+     [](Dump& d) { patch(d, 0x800, {0x02, 0x01, 0x01, 0xFF}); patchText(d, 0x858, "GHP9"); },
+     "ECU identifier block:", {0x858, 0x85B}},
+    {"ford2m5t: first code at 0x1FC + 3", 23, 0xFF,
+     [](Dump& d) { patch(d, 0x1FF, {0x01}); }, "\tError code 1)", {0x1FF}},
+    {"panamera: fault at 0x1C80, state at 0x1C81", 24, 0xFF,
+     [](Dump& d) { patch(d, 0x1C80, {0x00, 0x0C}); }, "\tError code 1)", {0x1C80, 0x1C81}},
+    {"cherrym11: marker at 0xF0, code at 0xF1", 25, 0xFF,
+     [](Dump& d) { patch(d, 0xF0, {0x00, 0x05}); }, "\tError code 1)", {0xF0, 0xF1}},
+    {"audi7E0: end mark at 0x5CC, code at 0x5D0", 26, 0xFF,
+     [](Dump& d) { patch(d, 0x5CC, {0x00}); putCode16(d, 0x5D0, 0x1234); }, "\tError code 1)",
+     {0x5CC, 0x5D0, 0x5D1}},
+    {"audi4L0: first code at 0x000", 27, 0xFF,
+     [](Dump& d) { putCode16(d, 0x000, 0x1234); }, "\tError code 1)", {0x000, 0x001}},
+    {"landrover169: first code at 0x318 + 4", 28, 0xFF,
+     [](Dump& d) { putCode16(d, 0x31C, 0x1234); }, "\tError code 1)", {0x31C, 0x31D}},
+    {"jeep95256: first code at 0x400 + 1", 29, 0xFF,
+     [](Dump& d) { patch(d, 0x401, {0x05}); }, "\tError code 1)", {0x401}},
+};
+// clang-format on
+
+TEST(ExplainTest, EveryDecoderClassPointsAtTheBytesItsLayoutNames) {
+    std::vector<std::string> classesCovered;
+    for (const LayoutCase& c : kLayoutCases) {
+        SCOPED_TRACE(c.name);
+        const UnitType& type = *findUnitType(c.typeId);
+        Dump dump = filledDump(size_t(type.dumpSize), c.fill);
+        c.prepare(dump);
+        const std::vector<ExplainedEntry> entries = explain(c.typeId, dump);
+        const auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
+            return e.text.rfind(c.entryStart, 0) == 0;
+        });
+        ASSERT_NE(entry, entries.end()) << "no entry starts with \"" << c.entryStart << '"';
+        for (int32_t offset : c.offsets)
+            EXPECT_TRUE(covers(entry->ranges, offset)) << entry->text << ": offset " << offset;
+        expectWellFormed(entries, dump.size());
+        classesCovered.push_back(type.decoderClass);
+    }
+    for (const UnitType& type : unitTypes())
+        EXPECT_NE(std::find(classesCovered.begin(), classesCovered.end(), type.decoderClass),
+                  classesCovered.end())
+            << type.decoderClass << " has no case";
+}
+
+TEST(ExplainTest, AnEntryOwnsOnlyTheReadsSinceTheEntryBeforeIt) {
+    // Two Mazda6new faults in one block: the second line does not claim the first one's bytes.
+    Dump dump = filledDump(0x10000, 0x00);
+    patch(dump, 0x400, {0x00, 0x01, 0x04, 0xFF});
+    patch(dump, 0x410, {0x88});
+    patch(dump, 0x416, {0x2A});
+    patch(dump, 0x430, {0x93});
+    patch(dump, 0x436, {0x2B});
+    const std::vector<ExplainedEntry> entries = explain(22, dump);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].text, "Error block found");
+    EXPECT_TRUE(covers(entries[0].ranges, 0x400)); // the tag, read to chain the block
+    EXPECT_EQ(entries[1].ranges, (std::vector<DumpRange>{{0x410, 0x410}, {0x416, 0x416}}));
+    EXPECT_EQ(entries[2].ranges, (std::vector<DumpRange>{{0x430, 0x430}, {0x436, 0x436}}));
+}
+
+TEST(ExplainTest, RecordingChangesNoReportOfAnySampleOrHostileDump) {
+    for (const auto& samples : {sampleDumps(), erasedSampleDumps()})
+        for (const SampleDump& sample : samples) {
+            SCOPED_TRACE(sample.fileName);
+            const std::vector<ExplainedEntry> entries = explain(sample.typeId, sample.bytes);
+            EXPECT_EQ(textsOf(entries), decode(sample.typeId, sample.bytes));
+            expectWellFormed(entries, sample.bytes.size());
+        }
+    for (const UnitType& type : unitTypes())
+        for (const HostileDump& dump : hostileDumps(type)) {
+            SCOPED_TRACE(std::string(type.decoderClass) + " " + dump.name);
+            const std::vector<ExplainedEntry> entries = explain(type.id, dump.bytes);
+            EXPECT_EQ(textsOf(entries), decode(type.id, dump.bytes));
+            expectWellFormed(entries, dump.bytes.size());
+        }
+}
+
+TEST(ExplainTest, WrongSizeIsRefusedAndRecordsNothing) {
+    std::vector<ExplainedEntry> entries;
+    const Dump dump = filledDump(0x101, 0xFF);
+    EXPECT_EQ(explainDecoder(*createDecoder(7), dump.data(), dump.size(), entries),
+              DecodeResult::SizeMismatch);
+    EXPECT_TRUE(entries.empty());
+}
+
+TEST(ReadRecorderTest, MergesTouchingReadsAndIgnoresOtherMemory) {
+    std::array<uint8_t, 0x40> dump{};
+    const std::array<uint8_t, 8> elsewhere{};
+    ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+    EXPECT_EQ(ReadRecorder::active(), nullptr);
+    const ScopedReadRecording recording(recorder);
+    const DumpReader reader(dump.data(), int32_t(dump.size()));
+    const DumpReader other(elsewhere.data(), int32_t(elsewhere.size()));
+    reader.u16be(0x20);
+    reader.u8(0x10);
+    reader.u32le(0x22); // touches 0x20-0x21
+    reader.u8(0x11);
+    other.u32be(0);
+    reader.u8(0x40); // outside: absent, not recorded
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x10, 0x11}, {0x20, 0x25}}));
+    EXPECT_TRUE(recorder.takeRanges().empty());
+    // A text counts the NUL that ends it; bytes() counts what it hands out.
+    dump[0x33] = 'A';
+    reader.text(0x33, 10);
+    reader.bytes(0x3E, 2);
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x33, 0x34}, {0x3E, 0x3F}}));
+}
+
+TEST(ReadRecorderTest, CopiesKeepPointingAtTheDumpUntilOverwritten) {
+    std::array<uint8_t, 0x100> dump{};
+    std::array<uint8_t, 0x10> buffer{};
+    ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+    const ScopedReadRecording recording(recorder);
+    const DumpReader reader(dump.data(), int32_t(dump.size()));
+    // Two pages' payloads side by side in one buffer, as a chained block is assembled.
+    ASSERT_TRUE(reader.copy(0x84, 8, buffer.data()));
+    ASSERT_TRUE(reader.copy(0xC4, 8, buffer.data() + 8));
+    EXPECT_TRUE(recorder.takeRanges().empty()) << "a copy is not yet a read";
+    const DumpReader copied(buffer.data(), int32_t(buffer.size()));
+    copied.u32be(6); // straddles both pages
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x8A, 0x8B}, {0xC4, 0xC5}}));
+    // A later copy over part of the buffer replaces only that part's link.
+    ASSERT_TRUE(reader.copy(0x10, 4, buffer.data() + 6));
+    copied.u32be(4);
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x10, 0x11}, {0x88, 0x89}}));
+    EXPECT_FALSE(reader.copy(0xFE, 4, buffer.data())) << "a copy past the end copies nothing";
+}
+
+TEST(ReadRecorderTest, ReadersMadeWhileNotRecordingRecordNothing) {
+    std::array<uint8_t, 0x10> dump{};
+    const DumpReader early(dump.data(), int32_t(dump.size()));
+    ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+    const ScopedReadRecording recording(recorder);
+    early.u8(0);
+    EXPECT_TRUE(recorder.takeRanges().empty());
+}
+
+} // namespace
