@@ -1,8 +1,9 @@
 // faultwise-cli as a process: failed writes, closed pipes and memory limits; and how it names
 // files it cannot take: odd names, and files that change while they are read.
-#include "Cli.h"
+#include "CliRun.h"
 #include "DumpFileSystem.h"
 #include "ReportCapture.h"
+#include "TempDirTest.h"
 #include "Sanitizers.h"
 
 #include <gtest/gtest.h>
@@ -44,23 +45,8 @@ std::string readFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-class CliProcessTest : public testing::Test {
+class CliProcessTest : public TempDirTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("faultwise-cli-process-test-" + std::to_string(::getpid()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string write(const std::string& name, const Dump& dump) {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(dump.data()), std::streamsize(dump.size()));
-        return path.string();
-    }
-
     // Runs faultwise-cli with `args`, stdout and stderr captured in files; `prepare` runs in the
     // child just before the program starts, to point stdout elsewhere or set limits.
     ProcessRun runProcess(
@@ -89,8 +75,6 @@ protected:
         return {WIFEXITED(status), WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status),
                 readFile(outPath), readFile(errPath)};
     }
-
-    fs::path m_dir;
 };
 
 // Every command writes through the same checked stream. The reports of many dumps outgrow the
@@ -109,8 +93,7 @@ std::vector<std::vector<std::string>> everyCommand(const std::string& dump) {
 }
 
 TEST_F(CliProcessTest, AFullDiskIsAWriteError) {
-    for (const std::vector<std::string>& command :
-         everyCommand(write("unit.bin", unitDump()))) {
+    for (const std::vector<std::string>& command : everyCommand(write("unit.bin", unitDump()))) {
         const ProcessRun run = runProcess(command, [] {
             const int full = ::open("/dev/full", O_WRONLY);
             if (full < 0 || ::dup2(full, STDOUT_FILENO) < 0)
@@ -123,8 +106,7 @@ TEST_F(CliProcessTest, AFullDiskIsAWriteError) {
 }
 
 TEST_F(CliProcessTest, AClosedStdoutIsAWriteError) {
-    for (const std::vector<std::string>& command :
-         everyCommand(write("unit.bin", unitDump()))) {
+    for (const std::vector<std::string>& command : everyCommand(write("unit.bin", unitDump()))) {
         const ProcessRun run = runProcess(command, [] { ::close(STDOUT_FILENO); });
         EXPECT_TRUE(run.exited) << command[0];
         EXPECT_EQ(run.statusOrSignal, 1) << command[0];
@@ -210,21 +192,6 @@ TEST_F(CliProcessTest, A16MiBFileUnderATightMemoryLimitIsRefused) {
     EXPECT_EQ(run.statusOrSignal, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "faultwise-cli: " + path + ": There is not enough memory to read it.\n");
-}
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(const std::vector<std::string>& args) {
-    std::vector<const char*> argv{"faultwise-cli"};
-    for (const std::string& arg : args)
-        argv.push_back(arg.c_str());
-    std::ostringstream out, err;
-    const int status = runCli(int(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
 }
 
 TEST_F(CliProcessTest, NamesWithControlCharactersAreEscapedInHeadersAndMessages) {

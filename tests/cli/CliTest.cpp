@@ -1,6 +1,7 @@
 // faultwise-cli: listing, info, guessing, reports, and the exit statuses of its failures.
-#include "Cli.h"
+#include "CliRun.h"
 #include "ReportCapture.h"
+#include "TempDirTest.h"
 
 #include <gtest/gtest.h>
 
@@ -16,39 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args) {
-    args.insert(args.begin(), "faultwise-cli");
-    std::vector<const char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(arg.c_str());
-    std::ostringstream out, err;
-    const int status = runCli(int(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
-
-class CliTest : public testing::Test {
+class CliTest : public TempDirTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("faultwise-cli-test-" + std::to_string(::getpid()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string write(const std::string& name, const Dump& dump) {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(dump.data()), std::streamsize(dump.size()));
-        return path.string();
-    }
-
     // A type-1 dump with one block: a known code and a byte past ASCII in the identifier.
     Dump type1Dump() {
         Dump dump = filledDump(0x50000, 0xFF);
@@ -58,8 +28,6 @@ protected:
         patchText(dump, 0x48034, std::string("ID\x96\x81") + '\0');
         return dump;
     }
-
-    fs::path m_dir;
 };
 
 TEST_F(CliTest, ListsEveryLeafInTreeOrder) {
@@ -69,7 +37,7 @@ TEST_F(CliTest, ListsEveryLeafInTreeOrder) {
     std::vector<std::string> rows;
     for (std::string line; std::getline(lines, line);)
         rows.push_back(line);
-    ASSERT_EQ(rows.size(), 56u);
+    ASSERT_EQ(rows.size(), unitTree().size());
     EXPECT_EQ(rows.front(), "25\tCherry\t3606010BB\tcherrym11\t8192");
     EXPECT_EQ(rows[31], "1\tKIA\t95910-1U000\tecu2p400\t327680");
     EXPECT_EQ(rows.back(), "13\tVolvo\tP31334542\tvolvo2011\t16384");

@@ -1,8 +1,9 @@
 // faultwise-cli --explain and --json: the bytes behind each entry, and JSON that says exactly
 // what the text report says.
-#include "Cli.h"
+#include "CliRun.h"
 #include "ExplainReport.h"
 #include "ReportCapture.h"
+#include "TempDirTest.h"
 #include "SampleDumps.h"
 
 #include <gtest/gtest.h>
@@ -21,48 +22,8 @@ namespace fs = std::filesystem;
 // Parsed keeping the order of the fields as printed.
 using json = nlohmann::ordered_json;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args) {
-    args.insert(args.begin(), "faultwise-cli");
-    std::vector<const char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(arg.c_str());
-    std::ostringstream out, err;
-    const int status = runCli(int(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-class ExplainCliTest : public testing::Test {
+class ExplainCliTest : public TempDirTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("faultwise-explain-test-" + std::to_string(::getpid()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string write(const std::string& name, const Dump& dump) {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(dump.data()), std::streamsize(dump.size()));
-        return path.string();
-    }
-
-    fs::path m_dir;
 };
 
 TEST_F(ExplainCliTest, JsonSaysWhatTheTextReportSaysForEverySample) {

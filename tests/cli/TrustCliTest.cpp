@@ -1,8 +1,9 @@
 // faultwise-cli: read-check warnings before the report, --identify, --guess without a fit, and
 // <type> arguments typed as part numbers, unknown or without a decoder.
-#include "Cli.h"
+#include "CliRun.h"
 #include "Cp1252.h"
 #include "ReportCapture.h"
+#include "TempDirTest.h"
 #include "SampleDumps.h"
 
 #include <gtest/gtest.h>
@@ -18,30 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args) {
-    args.insert(args.begin(), "faultwise-cli");
-    std::vector<const char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(arg.c_str());
-    std::ostringstream out, err;
-    const int status = runCli(int(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // The report as the CLI prints it: each entry in UTF-8, ended by a newline.
 std::string reportText(int32_t typeId, const Dump& dump) {
     std::string text;
@@ -56,24 +33,8 @@ const SampleDump& sampleOf(int32_t typeId) {
                          [&](const SampleDump& s) { return s.typeId == typeId; });
 }
 
-class TrustCliTest : public testing::Test {
+class TrustCliTest : public TempDirTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("faultwise-trust-cli-" + std::to_string(::getpid()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string write(const std::string& name, const Dump& dump) {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(dump.data()), std::streamsize(dump.size()));
-        return path.string();
-    }
-
-    fs::path m_dir;
 };
 
 TEST_F(TrustCliTest, FindingsGoToStderrAndTheReportStaysAsItIs) {

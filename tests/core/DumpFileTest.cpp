@@ -3,6 +3,7 @@
 #include "DumpFile.h"
 #include "DumpFileSystem.h"
 #include "ReportCapture.h"
+#include "TempDirTest.h"
 #include "Sanitizers.h"
 
 #include <gtest/gtest.h>
@@ -36,31 +37,14 @@ Loaded load(const std::string& path) {
     return result;
 }
 
-class DumpFileTest : public testing::Test {
+class DumpFileTest : public TempDirTest {
 protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("faultwise-dumpfile-test-" + std::to_string(::getpid()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string write(const std::string& name, const Dump& dump) {
-        const fs::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(dump.data()), std::streamsize(dump.size()));
-        return path.string();
-    }
-
     // A sparse file of `size` bytes: no disk space used.
     std::string sparse(const std::string& name, uintmax_t size) {
         const std::string path = write(name, {});
         fs::resize_file(path, size);
         return path;
     }
-
-    fs::path m_dir;
 };
 
 TEST_F(DumpFileTest, RegularFilesAreReadWhole) {
