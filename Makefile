@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shortcuts over build.sh and the CMake presets.
 .PHONY: run test web build asan-test format
 run:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build and run in one place: installs what is missing, builds, then runs the window
 # ("run"), every test ("test"), serves the web page ("web"), runs a fuzzing campaign
 # ("fuzz [target] [seconds]"), or makes the Windows zip of faultwise-cli ("windows", then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window, laid out at fixed positions like the rest of the product's dialogs.
 #include "About.h"
 

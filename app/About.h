@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: product, purpose, maker, and links to the web page and the contact address.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window icon from the PNGs that the build renders into the resources, one folder a size.
 #include "AppIcon.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window icon, at every size the build renders from the icon master.
 #pragma once
 

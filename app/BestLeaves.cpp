@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranking by content, shown in the tree: bold leaves and a tooltip that says why.
 #include "BestLeaves.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking the leaves of the unit-type tree that the ranking by content puts first for a dump.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting of the info panel's callout shape.
 #include "CalloutPanel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A panel drawn as a speech-bubble callout whose pointer sits on its left side.
 #pragma once
 

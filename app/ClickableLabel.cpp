@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Click handling for link labels.
 #include "ClickableLabel.h"
 

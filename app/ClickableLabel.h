@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that acts as a link: it emits clicked() when the left button is released on it.
 #pragma once
 

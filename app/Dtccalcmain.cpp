@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: opening a dump, choosing the unit type, running the check, saving the log.
 #include "Dtccalcmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: unit-type tree, info panel, report memo, menus and the check flow.
 #pragma once
 

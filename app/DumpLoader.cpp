@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a dump file for the window through the core's loader.
 #include "DumpLoader.h"
 

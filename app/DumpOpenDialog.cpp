@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Accepting a typed dump name: as typed when it exists, else with the default extension.
 #include "DumpOpenDialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Open dialog for dumps: names without a dot open as typed when such a file exists.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting of the middle-elided label: the start and the end of the text stay in view.
 #include "ElidedLabel.h"
 

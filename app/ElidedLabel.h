@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A one-line label that elides its text in the middle instead of cutting off its end.
 #pragma once
 

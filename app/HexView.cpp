@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting, scrolling and hit-testing of the hex view.
 #include "HexView.h"
 

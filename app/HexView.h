@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A read-only hex view of a dump: offset, 16 bytes in hex and their Windows-1252 text, painting
 // only the rows in sight so that a 320 KiB dump scrolls as lightly as a small one.
 #pragma once

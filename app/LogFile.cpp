@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the error log through a temporary file that replaces the old log only when complete.
 #include "LogFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the error log: all or nothing, with the operating system's reason when it fails.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File icons and type names without opening files.
 #include "NameOnlyIconProvider.h"
 

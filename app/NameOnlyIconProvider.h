@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Icons and type names for the file dialogs, taken from a file's name and kind alone.
 #pragma once
 

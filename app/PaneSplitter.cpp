@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sharing the room between a main pane and a side pane.
 #include "PaneSplitter.h"
 

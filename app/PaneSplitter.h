@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A splitter whose side pane keeps its size as the window grows and gives in proportion as it
 // shrinks.
 #pragma once

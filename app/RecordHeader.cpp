@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the record header from the dump and the last check.
 #include "RecordHeader.h"
 

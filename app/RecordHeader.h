@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record header that "Report with header" puts above a saved report, for job cards.
 #pragma once
 

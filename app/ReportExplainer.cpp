@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report lines to dump bytes and back, for the hex view below the report.
 #include "ReportExplainer.h"
 

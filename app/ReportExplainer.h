@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link between the report pane and the hex view: which dump bytes each report line read.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report pane's lines over a QPlainTextEdit: marks as extra selections, lines as blocks.
 #include "ReportLines.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report pane as the hex view's link sees it: numbered lines that can be marked and whose
 // current line can be watched, whatever widget shows them.
 #pragma once

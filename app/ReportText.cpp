@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between report bytes and the text that the window shows and saves.
 #include "ReportText.h"
 

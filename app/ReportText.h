@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report text at the Qt boundary: Windows-1252 bytes in, the same bytes out when saved.
 #pragma once
 

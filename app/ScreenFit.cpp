@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window placement from the screen's available area and the window frames.
 #include "ScreenFit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping top-level windows on their screen: sizes that fit, dialogs centred on their owner.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "File size do not match", with the two sizes a technician needs to see what went wrong.
 #include "SizeMismatch.h"
 

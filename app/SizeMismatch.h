@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box for a dump whose size the selected unit type does not take.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the window: errors that escape it are shown, and the exit status tells of them.
 #include "StartUp.h"
 

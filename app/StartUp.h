@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the window: what ends the program when the window cannot be built or run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Narrowing the unit-type tree through the part-number folding of the core.
 #include "TreeFilter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter box over the unit-type tree: typing a part number narrows the tree to its leaves.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A warning bar in the style of a message bar: an icon and the findings, one per line.
 #include "WarningBar.h"
 

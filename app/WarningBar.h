@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bar above the report that tells the read check's findings without blocking the window.
 #pragma once
 

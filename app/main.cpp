@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the window: the application object, the main window, the event loop.
 #include "AppIcon.h"
 #include "Dtccalcmain.h"

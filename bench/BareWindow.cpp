@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the window's start-up: a bare Qt main window with a menu, a tree, a text
 // pane and a status bar.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decode time per dump for every registered decoder, on erased, zeroed and random dumps, and per
 // sample dump with the recording of read bytes off and on.
 #include "ExplainDecoder.h"

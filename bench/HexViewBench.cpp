@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hex view on a 320 KiB dump: from setting the dump to its first paint, and scrolling from
 // the top to the bottom a page at a time, each page painted before the next.
 #include "HexView.h"

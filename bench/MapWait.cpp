@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Launches a program and prints the milliseconds until the X server maps its first window, and
 // the processor time that the program had used by then (less sensitive to a busy machine).
 // Watches from outside: the program under test is run as it is, without any hook of its own.

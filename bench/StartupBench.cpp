@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window start-up: from constructing the main window to its first paint, offscreen or on screen.
 #include "Dtccalcmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the read check and of the ranking by content, on a 320 KiB flash and an 8 KiB EEPROM:
 // the sample with stored faults, an erased dump and random bytes of each size.
 #include "Ranking.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the web page in headless Chromium: its size gzipped, the time from navigation to an
 interactive tree, and the time from Check to the shown report for the 320 KiB sample dump.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Named Windows-1252 characters, so that catalogue texts stay readable in the source.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue record, the catalogue type and the checks that catalogues run at compile time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dtcGenericB: generic body fault codes, reached through the decoders' code maps.
 #include "SharedCatalogues.h"
 #include "Cp1252Text.h"

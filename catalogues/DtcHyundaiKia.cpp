@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dtcHyundaiKia: body codes of Kia and Hyundai airbag units, looked up by their hex digits.
 #include "SharedCatalogues.h"
 

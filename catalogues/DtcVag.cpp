@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dtcVag: VAG fault numbers, reached through the decoders' code maps.
 #include "SharedCatalogues.h"
 

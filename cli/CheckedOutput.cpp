@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard output of faultwise-cli: buffered writes to a descriptor, each one checked.
 #include "CheckedOutput.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard output of faultwise-cli with every write checked, up to the final close.
 #pragma once
 

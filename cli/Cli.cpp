@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // faultwise-cli: argument handling and output; all decoding happens in the core.
 #include "Cli.h"
 #include "ExplainReport.h"

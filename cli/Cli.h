@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // faultwise-cli: the same reports as the window, for scripts and batch work.
 #pragma once
 

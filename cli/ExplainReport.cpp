@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The explained and the JSON report: decoding with recording on, then printing each entry with
 // its ranges.
 #include "ExplainReport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --explain and --json: each report entry together with the dump bytes that led to it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --identify and the read-check warnings that come before a report.
 #include "Identify.h"
 

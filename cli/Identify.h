@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --identify: the unit types that may have made a dump, best first, and read-check warnings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shell-style quoting of file names that hold control characters or bytes that are not UTF-8.
 #include "QuotedName.h"
 

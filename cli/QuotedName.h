@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names made safe to print: no control character or invalid byte reaches the terminal.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resolving the <type> argument through the part-number lookup, and telling why one is refused.
 #include "TypeArgument.h"
 

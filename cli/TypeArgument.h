@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The <type> argument: a type id, or a part number as printed on the unit's label.
 #pragma once
 

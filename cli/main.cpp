@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of faultwise-cli.
 #include "Cli.h"
 #include "CheckedOutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared catalogues together with the lookup that the units run over them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing two reads: counts every differing byte but keeps only the first offsets, so that two
 // unrelated 320 KiB files give a short answer.
 #include "CompareDumps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing two reads of one chip, byte for byte: the window and the CLI tell the same result.
 #pragma once
 

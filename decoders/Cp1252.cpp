@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1252 code page, with its undefined bytes kept as C1 controls.
 #include "Cp1252.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 report text to Unicode and back, losslessly for every byte value.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code maps and the catalogue lookup; the catalogue types themselves come from catalogues/.
 #pragma once
 

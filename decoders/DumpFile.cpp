@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of loading a dump file, apart from the platform's file access.
 #include "DumpFile.h"
 

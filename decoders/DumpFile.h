@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a dump file: one set of rules and messages for every front end.
 #pragma once
 

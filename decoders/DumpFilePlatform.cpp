@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's file access for loadDumpFile: POSIX descriptors opened without blocking, or on
 // Windows C runtime descriptors opened in binary mode by UTF-16 names.
 #include "DumpFileSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file access below loadDumpFile: the platform's files, or a stand-in that a test installs.
 #pragma once
 

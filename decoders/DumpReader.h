@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounds-checked access to a dump: every read past the end is absent, never garbage.
 #pragma once
 

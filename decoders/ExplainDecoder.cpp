@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A report sink that pairs each entry with the reads recorded before it.
 #include "ExplainDecoder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running a decoder while recording, for every report entry, the dump bytes that led to it.
 #pragma once
 

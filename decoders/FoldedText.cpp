@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folding a dump's bytes into searchable text, with the offset of every folded character kept.
 #include "FoldedText.h"
 

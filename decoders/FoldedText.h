@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searching a dump for texts such as part numbers, the way a person would read them off it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying a decoder's constant info text into the caller's buffer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Part numbers as printed: folding away case, separators and look-alike letters, then matching.
 #include "PartNumber.h"
 

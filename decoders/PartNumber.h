@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a leaf of the unit-type tree from a part number as a person types it off the label.
 #pragma once
 

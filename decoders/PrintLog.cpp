@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report sink and its 1024-byte line buffer.
 #include "PrintLog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report sink: decoders print report entries; whoever shows the report installs the sink.
 #pragma once
 

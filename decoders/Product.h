@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Product constants shown in the window caption, the About window and some report texts.
 #pragma once
 

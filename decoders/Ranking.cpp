@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ranking by content: part numbers in the dump, the layout's markers, the quality of the report
 // each candidate's decoder gives, and the identifier areas the read check finds erased.
 #include "Ranking.h"

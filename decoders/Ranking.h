@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ranking the unit types that take a dump's size by what the dump holds.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read check over a dump's bytes; thresholds are tuned so that no sample and no random dump
 // gives a finding.
 #include "ReadCheck.h"

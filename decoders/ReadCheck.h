@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read check: signs in a dump's bytes that the read went wrong (a blank or erased chip, no
 // contact, a mirrored image, byte-swapped words, an erased identifier area), told beside the
 // report and never inside it.

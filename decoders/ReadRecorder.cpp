@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording which dump bytes a decode reads, and following copies of them into buffers.
 #include "ReadRecorder.h"
 

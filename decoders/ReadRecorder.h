@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which bytes of a dump a decode reads: the record behind every explained report entry.
 #pragma once
 

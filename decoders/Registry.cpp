@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The type registry: one row per unit type, one row per tree leaf.
 #include "Registry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit types: which decoder serves each type id, and the tree of makes and part numbers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting what a report says about how well its decoder understood the dump.
 #include "ReportQuality.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging a decoder's report without knowing its unit: identifiers that read as text, codes its
 // tables know, and lines that call the data invalid.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size check and the private copy that every decode goes through.
 #include "RunDecoder.h"
 

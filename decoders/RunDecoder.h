@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running a decoder on a dump: the size check, then the decode on a private copy.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SHA-256 (FIPS 180-4) over a buffer held whole in memory; dumps are at most a few hundred KiB.
 #include "Sha256.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SHA-256 of a dump, to name exactly which file a report or an explanation was made from.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One row per unit type id: the identifier areas its layout reads and the markers it looks for.
 // A type without a row (toyota66 keeps fault flags only) has neither.
 #include "UnitLayouts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each unit type's layout holds where: the identifier areas it reads and the markers, tags
 // and format bytes it looks for. The read check and the ranking by content use these.
 #pragma once

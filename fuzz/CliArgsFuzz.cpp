@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target over faultwise-cli's command line: the input's NUL-separated parts are the
 // arguments. Files are served from memory, so that no argument reaches a real file: "<id>.bin"
 // is an erased dump of the size that type id takes; "folder", "fifo", "huge", "grown" and

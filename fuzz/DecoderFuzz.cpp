@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target over every registered decoder: the first input byte picks the decoder, the rest is
 // the dump, cut or padded with erased bytes (0xFF) to the size that the decoder requires.
 #include "DecoderFuzz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decoder fuzz target and how its inputs are laid out, for the seed generator and the replay.
 #pragma once
 

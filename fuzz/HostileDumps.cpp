@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hostile dumps: a few backgrounds, then per layout the patterns that its unit declares.
 #include "HostileDumps.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dumps built to break decoders: blank, erased, random, NUL-free and full of the byte patterns
 // that the searching layouts look for. Shared by the hostile-dump test and the fuzz seed corpus.
 #pragma once

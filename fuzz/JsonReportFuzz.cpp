@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target over the JSON report: whatever the dump and the file name, the line printed is
 // valid JSON that holds exactly the report's entries and ranges. The first input byte picks the
 // unit type, the second is the length of the file name that follows; the rest is the dump, cut

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus: every hostile dump of every registered decoder as a fuzz input (the
 // selector byte, then the dump). With a second folder, also writes the plain dumps there as
 // <type id>-<n>.bin, for running faultwise-cli over them.

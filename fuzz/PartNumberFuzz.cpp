@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the part-number lookup: any bytes typed as a part number, the tree filter's
 // matching and the make names; every answer must name leaves that exist, in tree order.
 #include "PartNumber.h"

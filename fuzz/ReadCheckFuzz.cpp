@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the read check and the ranking by content: the first byte picks a type id
 // (0 for none), the rest is the dump, checked as it is and, cut or padded with erased bytes to
 // the size that type takes, ranked over every unit type of that size.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window's icon at each size the desktop asks for, rendered at build time from its one master,
 # app/resources/icon.svg, with rsvg-convert (librsvg2-bin). The PNGs become the window's icon (in
 # its resources) and, with the SVG, the desktop icon (hicolor theme). Included by app/.

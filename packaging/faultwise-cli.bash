@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for faultwise-cli: options, unit types (type ids and part numbers) and dumps.
 # The unit types come from the program itself, so they always match the installed version.
 

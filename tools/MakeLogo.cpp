@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the About window's logo: the product mark (rendered from app/resources/icon.svg) and name.
 #include <QGuiApplication>
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the synthetic sample dumps into a folder and lists them, one tab-separated line each:
 // file, type id, make, part number, contents; and rewrites the tables of the folder's README.md.
 #include "SampleDumps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample dumps of every unit, gathered from the units' fixtures in type id order.
 #include "SampleDumps.h"
 

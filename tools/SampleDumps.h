@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthetic dumps, two per unit type, built from the documented memory layouts. The first carries
 // a readable identifier where the unit stores one, a few stored faults (a mapped and an unmapped
 // code where the unit translates codes through a map) and an erased record that must not show;

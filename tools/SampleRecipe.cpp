@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The helpers that the units' sample recipes share.
 #include "SampleRecipe.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a unit's sample dumps are written with: a dump built from a fill byte and patches, and the
 // report entries that what was put in implies. Every expected entry is written out from the
 // inputs (the identifier text, the stored codes and their catalogue texts), never taken from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each unit declares beside its test (tests/core/units/<Unit>Samples.cpp): its sample dumps
 // and the markers that the fuzzer plants for the layouts it searches.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures what installing faultwise-cli alone pulls into a clean Debian 12 minbase system: the
 # packages it adds and that none of them is Qt or graphical. Needs root, debootstrap and the
 # Debian mirror; not part of the test run (it downloads a base system).

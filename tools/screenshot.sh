@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/screenshot.png: the window under Xvfb with the hondaSPC sample opened, its leaf
 # picked in the tree and the check run, all through the window's own menus and keys.
 # Not part of the test run. As root it installs what it needs (xvfb, xdotool, imagemagick).

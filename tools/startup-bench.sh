@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the window against a bare Qt main window (menu, tree, text pane, status bar):
 # launches each in turn under Xvfb and times, from outside, the launch to the first mapped
 # window, and the processor time the program had used by then (which a busy machine disturbs

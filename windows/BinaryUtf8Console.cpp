@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into faultwise-cli.exe only: before main runs, the standard streams stop turning "\n"
 // into CR LF (reports are byte for byte the Linux ones), and a console shows the UTF-8 they carry
 // until the program ends, when the console gets its own code page back.

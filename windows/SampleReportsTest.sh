@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # faultwise-cli.exe under wine prints, for every sample dump, the very bytes that the Linux
 # faultwise-cli prints (same "\n" line ends, same UTF-8), and exits with the same status.
 # Usage: SampleReportsTest.sh <emulator, ';'-separated> <faultwise-cli.exe> <Linux faultwise-cli>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 in its POSIX thread model (so that
 # the standard library's threads and mutexes work), everything linked statically so that the .exe
 # needs no DLL beyond Windows' own.

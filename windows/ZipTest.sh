@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows zip: one folder with the program, README, licence and every sample, and a program
 # that needs no DLL outside Windows itself (static C++ runtime and threads) and takes its
 # arguments as a Windows user types them.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program under Debian's wine64, headless, in a wine prefix of the build folder
 # (nothing is written to the home folder). The tests' emulator: wine-run.sh <prefix> <program.exe>...
 prefix=$1

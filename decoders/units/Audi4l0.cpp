@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // audi4L0: 6-byte fault records from the dump's first byte, ended by code 0xFFFF, then mapped
 // into the VAG fault numbers.
 #include "Audi4l0.h"

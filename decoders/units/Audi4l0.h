@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Audi Q7 2006> units with an ST95160 EEPROM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // audi7E0: 12-byte fault records ended by a record whose first byte is 0xFF; only code 0 has a
 // (blank) description.
 #include "Audi7e0.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Volkswagen Transporter 2010> units with an ST95320 EEPROM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Duplicated fault-flag bytes: code = byte index x 256 + bit value, least significant bit first.
 #include "Bitflags.h"
 

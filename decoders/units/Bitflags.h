@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fault flags kept one bit per fault, each flag byte stored twice: the walk and its report lines.
 #pragma once
 

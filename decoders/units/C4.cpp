@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cc4: the VIN, then 32-byte fault records ended by a first byte of 0xFF; the code map routes
 // no stored code to a catalogue row, so every code prints as undefined.
 #include "C4.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Citroen C4 2011> units with an ST95640 EEPROM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cherrym11: fixed-length identifier fields, then error records up to the first empty one; the
 // unit's one-byte codes map onto Kia/Hyundai body codes.
 #include "Cherrym11.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cherry M11 2008-2014 units with an AT25640 EEPROM: four identifier fields and error records.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ecu2p400: error blocks at 16-byte steps in one of two 16 KiB fault-data areas, then the
 // identifier block.
 #include "Ecu2p400.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kia/Hyundai 2007> units with a Freescale MAC7242: fault blocks in the full flash image.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ecu2w300: every tagged page indexed by its tag, then the identifier and error blocks reported
 // tag by tag in the order each tag was first met.
 #include "Ecu2w300.h"

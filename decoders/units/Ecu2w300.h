@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kia/Hyundai 2012> units with an Infineon XC2361A: tagged 128-byte pages in the data flash.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // elantra13: fifteen 24-byte error records, erased ones skipped, and a text identifier.
 #include "Elantra13.h"
 

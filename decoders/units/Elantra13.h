@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hyundai Elantra Coupe 2013> units: fifteen 24-byte error records in an ST95128 EEPROM.
 #pragma once
 

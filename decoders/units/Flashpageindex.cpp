@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page index and chain reassembly for tagged flash pages.
 #include "Flashpageindex.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An index of the tagged 128-byte pages of a flash dump, and reassembly of blocks that chain
 // over consecutive pages.
 #pragma once

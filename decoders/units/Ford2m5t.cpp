@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ford2m5t: one identifier, then 10-byte fault records whose one-byte code 0xFF ends the table.
 #include "Ford2m5t.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ford Focus 2005-2008 units: the internal EEPROM of an HC912D60.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fordCm5t: two identifiers, then 15 fault records of 12 bytes, each active or not by its first
 // byte; no code has a description.
 #include "Fordcm5t.h"

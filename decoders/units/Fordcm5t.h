@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ford Focus 2012> units with an ST95640 EEPROM.
 #pragma once
 

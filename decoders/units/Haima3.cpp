@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // haima3: a raw identifier and ten error records, each occupied one marked 0x40.
 #include "Haima3.h"
 

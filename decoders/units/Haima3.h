@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Haima-3 unit with an MC68HC912B32: identifier and error records in the internal EEPROM.
 #pragma once
 

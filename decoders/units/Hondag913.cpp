@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ecuG913: raw and text identifiers, an error table ended by code 0, and a crash-record flag.
 #include "Hondag913.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Honda Accord/Civic 2007> units with an ST95640 EEPROM: a table of 16-bit error codes.
 #pragma once
 

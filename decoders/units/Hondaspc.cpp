@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hondaSPC: the CARID, the block chain walked from the top of the flash down, the identifier
 // blocks, then the error-code blocks from the lowest upwards.
 #include "Hondaspc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Honda Accord/CR-V 2013> units with an SPC560P50L3: a chain of blocks in the data flash, each
 // closed by a header with its length and tag.
 #pragma once

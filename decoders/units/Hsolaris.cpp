@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hSolaris: up to eighteen 8-byte error records, the list ended by a zero code.
 #include "Hsolaris.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hyundai Accent/Solaris 2012> units: an error list in an ST95320 EEPROM, ended by code 0x00.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hyundaiGen: fifteen 12-byte fault slots whose place, key shift and dump size depend on the
 // variant, behind a text-and-hex identifier.
 #include "Hyundaigen.h"

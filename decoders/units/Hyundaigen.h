@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hyundai Genesis/Kia Mohave, Starex and Grandeur units: fault slots in an ST95640/ST95320 EEPROM.
 #pragma once
 

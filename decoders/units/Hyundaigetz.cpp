@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hyundaiGetz: a status byte decides each error record; codes come from the unit's own
 // catalogue, and an unknown one asks to be reported.
 #include "Hyundaigetz.h"

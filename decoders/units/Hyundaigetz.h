@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hyundai Getz 2007> units: ten 5-byte error records in a 25LC040/24LC040 EEPROM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What several Kia/Hyundai units share: the one-byte codes that elantra13 and cherrym11 units
 // store, and the fault line of the flash units that store catalogue codes themselves.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // jeep95256: three identifiers, then 16-byte fault records whose code is a single byte.
 #include "Jeep95256.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Jeep/Dodge/Chrysler 2010> units with an ST95256 EEPROM.
 #pragma once
 

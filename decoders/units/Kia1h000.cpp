@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kia1H000: up to twenty 12-byte records with big-endian codes, the list ended by a zero code.
 #include "Kia1h000.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kia Ceed 2006> units: an error list in an AT25640 EEPROM whose codes are catalogue codes
 // offset by 0x8000.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kiaSorento: a text identifier, then ten 10-byte error records, erased ones skipped.
 #include "Kiasorento.h"
 

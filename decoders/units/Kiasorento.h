@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kia Sorento 2007 units: ten 10-byte error records in an ST95160 EEPROM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // landrover169: two identifiers, then 12-byte fault records with a big-endian code word.
 #include "Landrover169.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Land Rover Range Rover 2007> units with an ST95320 EEPROM.
 #pragma once
 

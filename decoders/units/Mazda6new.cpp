@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mazda6new: identifier pages first, then the error blocks of kinds 3 to 6, each block
 // reassembled from its chain of pages.
 #include "Mazda6new.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mazda 6/CX-5 2011> units with an Infineon XC2361A: blocks chained over tagged flash pages.
 #pragma once
 

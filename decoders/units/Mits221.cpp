@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mits221: identifier and VIN after a run of leading NUL bytes, and twenty error slots that may
 // be used in any order.
 #include "Mits221.h"

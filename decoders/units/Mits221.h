@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mitsubishi Outlander Sport/ASX units with an ST95640 EEPROM: identifier, VIN and error slots.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nissan56: format byte, the first 5A A5 marker, a version byte near the end, and five flag
 // bytes each followed by its copy.
 #include "Nissan56.h"

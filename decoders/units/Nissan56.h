@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nissan 2007> units with an LR56 EEPROM: active-low fault flags in adjacent pairs behind a marker.
 #pragma once
 

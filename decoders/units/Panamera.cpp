@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panamera: three identifiers, then 27 fault records of 32 bytes, free ones anywhere among them;
 // a mapped fault's state line comes before its error line.
 #include "Panamera.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading one record of a fixed table: its marks, then its code.
 #include "RecordTable.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed table of fault records described in one expression, the walk over its records and the
 // printing of its "Error codes:" section.
 #pragma once

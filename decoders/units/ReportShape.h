@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report shape most decoders share: identifier lines, "Error codes:", one line per fault, and
 // "\tNo DTC" when there was none.
 #pragma once

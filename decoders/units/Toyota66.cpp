@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // toyota66: N flag bytes from offset 0 and their copies right behind them; one layout byte
 // chooses N and whether faults are described. Both chip sizes keep the data in the first 256.
 #include "Toyota66.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Toyota units with an LR56 or LR66 EEPROM: active-high fault flags, then a block of their copies.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // unista: the blank-padded identifier that its subclasses print.
 #include "Unista.h"
 

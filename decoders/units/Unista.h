@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of the EEPROM units whose dumps hold identifier fields and one table of 25 fault records.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // volvo2011: two identifiers, then 12-byte fault records with a big-endian code word.
 #include "Volvo2011.h"
 

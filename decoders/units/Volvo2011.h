@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Volvo S60/S80 2011> units with an ST95128 EEPROM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's file dialogs: they never read what they list, their completion list closes with
 // them, and a name without a dot opens as typed.
 #include "Dtccalcmain.h"

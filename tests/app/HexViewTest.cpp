@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hex view beside the report: a selected report line highlights and shows its bytes, a
 // clicked byte marks the lines that read it, "Go to offset" finds a byte, and Save can put a
 // record header above the report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's layout as a technician meets it: texts that fit, panes that give, windows that
 // stay on the screen, and the check run straight from the tree. Run at 100 % and 200 % scaling.
 #include "About.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the error log when the disk, the file size limit or the folder refuses it.
 #include "Dtccalcmain.h"
 #include "PrintLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the exit status of the event loop passes through; an escaping error is shown and
 // ends the program with a failure status.
 #include "StartUp.h"

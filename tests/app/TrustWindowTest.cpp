@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's trust aids, offscreen: the warning bar, the best-ranked leaves and the tree filter.
 #include "Dtccalcmain.h"
 #include "Registry.h"

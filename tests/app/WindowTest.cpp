@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the About window, driven offscreen through their menus and dialogs.
 #include "About.h"
 #include "Dtccalcmain.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a window test on a real X server: a private Xvfb on a free display, gone afterwards.
 # Exits 77 (skipped) where Xvfb is not installed.
 set -euo pipefail

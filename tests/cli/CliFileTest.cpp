@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // faultwise-cli as a process: failed writes, closed pipes and memory limits; and how it names
 // files it cannot take: odd names, and files that change while they are read.
 #include "CliRun.h"

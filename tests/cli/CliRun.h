@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLI test support: runs faultwise-cli's entry function in-process and keeps what it printed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // faultwise-cli: listing, info, guessing, reports, and the exit statuses of its failures.
 #include "CliRun.h"
 #include "ReportCapture.h"

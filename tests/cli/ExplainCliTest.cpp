@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // faultwise-cli --explain and --json: the bytes behind each entry, and JSON that says exactly
 // what the text report says.
 #include "CliRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names in the CLI's output: printable names as they are, others in the shell's quoting.
 #include "QuotedName.h"
 

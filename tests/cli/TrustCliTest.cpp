@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // faultwise-cli: read-check warnings before the report, --identify, --guess without a fit, and
 // <type> arguments typed as part numbers, unknown or without a decoder.
 #include "CliRun.h"

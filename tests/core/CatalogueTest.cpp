@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lookupDTC over the shared catalogues: hits, misses, the end row and the not-found text.
 #include "Catalogues.h"
 

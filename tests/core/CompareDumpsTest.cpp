@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing two reads: identical, differing bytes, differing sizes, and the offsets told.
 #include "CompareDumps.h"
 #include "ReportCapture.h"

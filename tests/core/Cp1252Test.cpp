@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1252 conversion: every byte survives the trip to Unicode and back.
 #include "Cp1252.h"
 

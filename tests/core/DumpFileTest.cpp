@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading dump files: what is read, what is refused and why, files that change while read, and
 // memory running out.
 #include "DumpFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bounded dump reader: byte orders, texts, and nothing read outside the dump.
 #include "DumpReader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording which dump bytes lie behind each report entry: per unit layout, inside the dump, and
 // without changing a single byte of the report.
 #include "DumpReader.h"

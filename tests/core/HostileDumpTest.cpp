@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every registered decoder on dumps built to break it: whatever the bytes, each report entry
 // fits the sink's line and carries no NUL. Out-of-bounds reads are caught by the sanitizer build,
 // where runDecoder's exact-size copy puts a redzone right after the dump.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // printLog: formatting, the 1023-byte cut, and -1 without a sink.
 #include "ReportCapture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record-table walk: marks on the code or on a field of their own, in the order given, the end
 // of the dump, and a visitor that stops the walk.
 #include "units/RecordTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The type registry and the unit-type tree.
 #include "Registry.h"
 #include "RegistryRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample dumps in samples/: they are what the generator writes, two per type id (one with
 // stored faults, one erased), and each decodes to the report that the generator's inputs imply.
 #include "ReportCapture.h"

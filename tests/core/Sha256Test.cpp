@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SHA-256 against the published test vectors, across the one- and two-block padding boundary.
 #include "Sha256.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of faultwise-cli: options, type ids and part numbers (quoted), files.
 # Usage: CompletionTest.sh <completion script> <faultwise-cli>
 set -uo pipefail

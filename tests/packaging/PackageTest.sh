@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the two .debs with CPack and checks them: exactly the files that each installs, their
 # dependencies (faultwise-cli without Qt or any graphical library, faultwise on top of it), the
 # changelog's version, a packaged CLI that runs, and lintian with no error and no warning.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian changelog and the AppStream release notes both start with the version being built,
 # so that a version bump without its notes fails.
 # Usage: ReleaseNotesTest.sh <version> <changelog> <metainfo>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window as an X11 desktop sees it (under Xvfb): its class matches the desktop entry's
 # StartupWMClass, and it carries its own icon (_NET_WM_ICON) from 16 px up to 128 px, the
 # largest that Qt hands to X11.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A unit's rows of the type registry, as its own test expects them: every unit test instantiates
 // RegistryRowTest with its rows, and RegistryTest checks that every row is covered.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: collects report entries and builds dumps from a fill byte plus patches.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: tables of dumps (a fill byte plus a few patches) and the whole reports they give.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: whether the address sanitizer is built in, for tests that limit address space.
 #pragma once
 

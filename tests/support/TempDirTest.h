@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: a fixture with a private folder per test, and dumps written into it.
 #pragma once
 

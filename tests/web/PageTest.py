@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The web page in headless Chromium, served from its folder or opened as the single file: its
 reports equal the CLI's, and the check flow, the log, drop, the filter and the privacy promise
 hold. One browser session serves every test of a run."""

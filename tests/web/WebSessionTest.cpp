@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's session: report accumulation, the log's bytes and name, and what the page asks.
 #include "WebSession.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's window on the core: one session and a few functions, bound with embind.
 #include "WebSession.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's state: the dump, the accumulating report and the log, as the window keeps them.
 #include "WebSession.h"
 

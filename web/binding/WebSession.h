@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's state and every answer it shows, kept in C++ so that the page itself only displays.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's behaviour: it wires the controls to the core and shows what the core answers.
 // Decoding, sizes, texts, the report, the log and comparisons all come from the core.
 "use strict";

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Assembles the web page twice: a folder to serve, and one self-contained HTML file.
 
 Both carry a Content-Security-Policy that allows no connection at all; the single file allows

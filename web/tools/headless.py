@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Headless Chromium for the page's tests and measurements: Debian's chromium and chromedriver,
 driven by python3-selenium, on a fresh profile, with the page served on 127.0.0.1 only."""
 import contextlib

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Takes docs/web-screenshot.png: the single-file page in headless Chromium at 1024x768, with a
 sample dump opened and checked."""
 import argparse

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Serves the page's folder on 127.0.0.1 only and prints its address on the first line."""
 import argparse
 import functools

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The part-number lookup: labels typed any way a person types them find their leaf, and a text
 // that names no single leaf is answered with the leaves it could mean.
 #include "PartNumber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ranking by content: each sample's own decoder class comes first, a leaf's part number in the
 // identifier puts that leaf first, and the order depends on the bytes alone.
 #include "Ranking.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read check: each sign of a bad read is found with its evidence, and real-looking dumps
 // (every sample, random data) give no finding at all.
 #include "ReadCheck.h"

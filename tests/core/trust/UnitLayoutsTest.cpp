@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout table against the decoders it describes: every identifier area is one that its
 // decoder reads, and the markers stand where each sample's decoder found them.
 #include "UnitLayouts.h"

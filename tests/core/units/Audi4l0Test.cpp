@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // audi4L0: records from offset 0 ended by 0xFFFF, the code map into the VAG numbers, identifiers
 // that end at their first NUL.
 #include "ReportCapture.h"

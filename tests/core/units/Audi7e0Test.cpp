@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // audi7E0: records ended by a first byte of 0xFF, code 0 with a blank description, the 24-record
 // bound.
 #include "ReportCapture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cc4: the VIN and its cut when it has no NUL, records ended by a first byte of 0xFF, every code
 // undefined.
 #include "ReportCapture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cherrym11: four identifier fields, records up to the first empty one, the map into the shared
 // Kia/Hyundai catalogue.
 #include "ReportCapture.h"

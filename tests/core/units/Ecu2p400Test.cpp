@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ecu2p400: area choice, block alignment and stride, record positions, identifier tag.
 #include "ReportCapture.h"
 #include "RegistryRow.h"

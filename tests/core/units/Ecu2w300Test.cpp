@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ecu2w300: page and tag alignment, first-met tag order, the position limit, the record cursor.
 #include "ReportCapture.h"
 #include "RegistryRow.h"

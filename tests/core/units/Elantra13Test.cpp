@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // elantra13: the 14-character identifier, erased records skipped, numbering across them.
 #include "ReportCases.h"
 #include "RegistryRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ford2m5t: the 8-byte identifier, up to 11 records ended by code 0xFF, the code map.
 #include "ReportCapture.h"
 #include "RegistryRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fordCm5t: its sample dumps (one with stored faults and one erased per type id).
 #include "UnitFixtures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fordCm5t: two identifiers, all 15 records examined, byte 0 = 0x00 marking an active one.
 #include "ReportCapture.h"
 #include "RegistryRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // haima3: raw identifier, 0x40 records with end and empty codes, decimal code in the line.
 #include "Product.h"
 #include "RegistryRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ecuG913: raw and text identifiers, the error table ended by code 0, the map, the crash flag.
 #include "ReportCapture.h"
 #include "RegistryRow.h"

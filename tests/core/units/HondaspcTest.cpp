@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hondaSPC: the top-down block chain, identifier and error blocks, positions outside the dump.
 #include "ReportCapture.h"
 #include "RegistryRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hSolaris: the identifier with its blank before the colon, the list ended by code 0x00 and
 // capped at eighteen records.
 #include "ReportCases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hyundaiGen: each variant's slot area, key shift, dump size and info text; the identifier's
 // blank rule; empty-slot marks tested before the shift.
 #include "ReportCases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hyundaiGetz: the hex identifier, the status byte deciding a record, the private catalogue and
 // the report-to text.
 #include "ReportCases.h"

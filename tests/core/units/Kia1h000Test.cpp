@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kia1H000: the 59-character identifier, codes offset by 0x8000 into the shared catalogue, the
 // list ended by a zero code and capped at twenty records.
 #include "ReportCases.h"

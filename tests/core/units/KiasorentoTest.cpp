@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kiaSorento: the 8-character identifier at 0xF7, ten records with erased ones skipped.
 #include "ReportCases.h"
 #include "RegistryRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // landrover169: its rows of the type registry; the record scan and code map are covered by
 // UnistaTest.
 #include "RegistryRow.h"

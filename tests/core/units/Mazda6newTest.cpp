@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mazda6new: page chains, record strides per kind, identifier pages, report order, code map.
 #include "ReportCapture.h"
 #include "RegistryRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mits221: leading NUL runs before identifier and VIN, text run-on and cut, scattered slots.
 #include "Product.h"
 #include "RegistryRow.h"

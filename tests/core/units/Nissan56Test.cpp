@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nissan56: format byte and first marker, version byte, adjacent flag pairs (active low), late
 // markers.
 #include "Product.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panamera: free records anywhere in the table, the state line before a mapped fault's error line,
 // the code map into the VAG numbers.
 #include "ReportCapture.h"

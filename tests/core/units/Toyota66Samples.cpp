@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // toyota66: its sample dumps (one with stored faults and one erased per type id) and the markers
 // that the fuzzer plants for its searches.
 #include "UnitFixtures.h"

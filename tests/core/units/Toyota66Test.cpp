@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // toyota66: first byte and layout byte, a copy block of 20 or 22 bytes (active high), the map.
 #include "ReportCapture.h"
 #include "RegistryRow.h"

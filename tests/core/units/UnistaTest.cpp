@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // jeep95256, landrover169, volvo2011: identifiers with blanks for NUL bytes, the record scan and
 // its empty mark, and each unit's code map.
 #include "ReportCapture.h"
