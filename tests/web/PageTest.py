@@ -5,6 +5,7 @@ reports equal the CLI's, and the check flow, the log, drop, the filter and the p
 hold. One browser session serves every test of a run."""
 import argparse
 import base64
+import json
 import pathlib
 import re
 import shutil
@@ -365,6 +366,46 @@ class PageTest(unittest.TestCase):
         last = hex_view.find_elements(By.CSS_SELECTOR, ".hex-row")[-1]
         self.assertEqual([b.text for b in last.find_elements(By.CSS_SELECTOR, ".byte")],
                          [f"{b:02X}" for b in path.read_bytes()[-16:]])
+
+    def test_a_report_line_lights_its_bytes_and_a_byte_marks_its_lines(self):
+        path = self.sample("19_")
+        data = path.read_bytes()
+        self.open_dump(path)
+        self.select_leaf(19)
+        self.check()
+        explained = subprocess.run([str(ARGS.cli), "--json", "19", str(path)],
+                                   capture_output=True, check=True).stdout
+        # The CLI gives ranges per entry; each of the entry's lines in the pane carries them.
+        line_ranges = []
+        for entry in json.loads(explained)["lines"]:
+            line_ranges += [entry["ranges"]] * (entry["text"].count("\n") + 1)
+        lines = self.driver.find_elements(By.CSS_SELECTOR, '[data-testid="report"] .line')
+        self.assertEqual(len(lines), len(line_ranges))
+        self.assertEqual([line.get_attribute("title") for line in lines],
+                         ["Dump bytes: " + (", ".join(f"0x{a:X}-0x{b:X}" for a, b in ranges)
+                                            or "none") for ranges in line_ranges])
+
+        # The last line with ranges of its own: its bytes lie away from the top of the dump.
+        chosen = max(i for i, ranges in enumerate(line_ranges)
+                     if ranges and lines[i].get_attribute("textContent").strip())
+        lines[chosen].click()
+        # The hex view scrolled to the bytes; its rows are painted again on the next frame.
+        lit = set(self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "requestAnimationFrame(() => requestAnimationFrame(() => done(Array.from("
+            "document.querySelectorAll('.byte.lit'), (b) => Number(b.dataset.offset)))));"))
+        first = line_ranges[chosen][0][0]
+        self.assertIn(first, lit)
+        self.assertTrue(all(any(a <= offset <= b for a, b in line_ranges[chosen])
+                            for offset in lit))
+
+        self.driver.find_element(By.CSS_SELECTOR, f'.byte[data-offset="{first}"]').click()
+        self.assertEqual(self.status(), f"Offset 0x{first:X}: 0x{data[first]:02X}")
+        marked = [int(line.get_attribute("data-line"))
+                  for line in self.driver.find_elements(By.CSS_SELECTOR, ".line.selected")]
+        self.assertEqual(marked, [i for i, ranges in enumerate(line_ranges)
+                                  if any(a <= first <= b for a, b in ranges)])
+        self.assertIn(chosen, marked)
 
     def test_compare_tells_whether_two_reads_differ(self):
         path = self.sample("07_")

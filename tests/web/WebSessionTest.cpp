@@ -2,6 +2,7 @@
 // The page's session: report accumulation, the log's bytes and name, and what the page asks.
 #include "WebSession.h"
 
+#include "ExplainDecoder.h"
 #include "PrintLog.h"
 #include "Ranking.h"
 #include "Registry.h"
@@ -9,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,6 +58,72 @@ TEST(WebSession, ChecksAccumulateUntilTheNextOpen) {
     session.open("other.bin", filled(0x100, 0xFF));
     EXPECT_TRUE(session.reportLines().empty());
     EXPECT_EQ(session.dumpSize(), 0x100u);
+}
+
+// Every line of an entry carries the entry's ranges, as explainDecoder records them; a byte
+// leads back to every line whose ranges hold it.
+TEST(WebSession, LinesCarryTheRangesTheirEntryRead) {
+    bool splitAnEntryWithRanges = false;
+    for (const SampleDump& sample : sampleDumps()) {
+        SCOPED_TRACE(sample.fileName);
+        std::vector<ExplainedEntry> entries;
+        ASSERT_EQ(explainDecoder(*createDecoder(sample.typeId), sample.bytes.data(),
+                                 sample.bytes.size(), entries),
+                  DecodeResult::Decoded);
+        std::vector<std::vector<DumpRange>> expected;
+        for (const ExplainedEntry& entry : entries) {
+            const size_t lines = size_t(std::count(entry.text.begin(), entry.text.end(), '\n')) + 1;
+            expected.insert(expected.end(), lines, entry.ranges);
+            splitAnEntryWithRanges = splitAnEntryWithRanges || (lines > 1 && !entry.ranges.empty());
+        }
+
+        WebSession session;
+        session.open(sample.fileName, sample.bytes);
+        ASSERT_EQ(session.check(sample.typeId), CheckOutcome::Decoded);
+        ASSERT_EQ(session.reportLines().size(), expected.size());
+        for (size_t line = 0; line < expected.size(); ++line) {
+            EXPECT_EQ(session.lineRanges(line), expected[line]) << "line " << line;
+            for (const DumpRange& range : expected[line]) {
+                for (int32_t offset : {range.first, range.last}) {
+                    const std::vector<size_t> reading = session.linesReading(size_t(offset));
+                    EXPECT_TRUE(std::is_sorted(reading.begin(), reading.end()));
+                    EXPECT_NE(std::find(reading.begin(), reading.end(), line), reading.end())
+                        << "line " << line << " offset " << offset;
+                    for (size_t other : reading) {
+                        const std::vector<DumpRange>& ranges = expected[other];
+                        EXPECT_TRUE(std::any_of(ranges.begin(), ranges.end(),
+                                                [offset](const DumpRange& held) {
+                                                    return held.first <= offset &&
+                                                           offset <= held.last;
+                                                }))
+                            << "line " << other << " offset " << offset;
+                    }
+                }
+            }
+        }
+        EXPECT_TRUE(session.lineRanges(expected.size()).empty());
+        EXPECT_TRUE(session.linesReading(sample.bytes.size()).empty());
+
+        // A second check appends its lines with their ranges; an open forgets them all.
+        ASSERT_EQ(session.check(sample.typeId), CheckOutcome::Decoded);
+        for (size_t line = 0; line < expected.size(); ++line)
+            EXPECT_EQ(session.lineRanges(expected.size() + line), expected[line]);
+        session.open(sample.fileName, sample.bytes);
+        EXPECT_TRUE(session.lineRanges(0).empty());
+        EXPECT_TRUE(session.linesReading(0).empty());
+    }
+    EXPECT_TRUE(splitAnEntryWithRanges);
+}
+
+// Entries printed straight into the session have no dump bytes behind them.
+TEST(WebSession, PrintedLinesReadNoBytes) {
+    WebSession session;
+    session.open("unit.bin", filled(4, 0));
+    print(session, "ECU identifier:\n\tNo DTC");
+    EXPECT_EQ(session.reportLines().size(), 2u);
+    EXPECT_TRUE(session.lineRanges(0).empty());
+    EXPECT_TRUE(session.lineRanges(1).empty());
+    EXPECT_TRUE(session.linesReading(0).empty());
 }
 
 TEST(WebSession, RefusedChecksLeaveTheReportAlone) {

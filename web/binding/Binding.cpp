@@ -127,6 +127,32 @@ val reportLines() {
     return lines;
 }
 
+// The dump bytes behind report line `line`: as [first, last] pairs for the hex view's
+// highlight, and as the line's tooltip text.
+val lineRanges(size_t line) {
+    val ranges = val::array();
+    std::string text;
+    for (const DumpRange& range : session().lineRanges(line)) {
+        val pair = val::array();
+        pair.call<void>("push", range.first);
+        pair.call<void>("push", range.last);
+        ranges.call<void>("push", pair);
+        text += (text.empty() ? "" : ", ") + ("0x" + hex(size_t(range.first), 0)) + "-0x" +
+                hex(size_t(range.last), 0);
+    }
+    val result = val::object();
+    result.set("ranges", ranges);
+    result.set("text", "Dump bytes: " + (text.empty() ? std::string("none") : text));
+    return result;
+}
+
+val linesReading(size_t offset) {
+    val lines = val::array();
+    for (size_t line : session().linesReading(offset))
+        lines.call<void>("push", line);
+    return lines;
+}
+
 val logBytes() {
     const std::string bytes = session().logBytes();
     val copy = val::global("Uint8Array").new_(bytes.size());
@@ -184,6 +210,8 @@ EMSCRIPTEN_BINDINGS(faultwise) {
         "dumpSize", +[] { return session().dumpSize(); });
     emscripten::function("check", &check);
     emscripten::function("reportLines", &reportLines);
+    emscripten::function("lineRanges", &lineRanges);
+    emscripten::function("linesReading", &linesReading);
     emscripten::function(
         "reportText", +[] { return session().reportText(); });
     emscripten::function("logBytes", &logBytes);

@@ -4,6 +4,7 @@
 
 #include "Cp1252.h"
 #include "DumpFile.h"
+#include "ExplainDecoder.h"
 #include "ReadCheck.h"
 #include "Registry.h"
 #include "RunDecoder.h"
@@ -41,6 +42,7 @@ void WebSession::open(const std::string& fileName, std::vector<uint8_t> bytes) {
     m_dump = std::move(bytes);
     m_dumpFileName = fileName;
     m_lines.clear();
+    m_lineRanges.clear();
     m_warnings = warningLines(checkRead(m_dump.data(), m_dump.size()));
 }
 
@@ -48,9 +50,12 @@ CheckOutcome WebSession::check(int32_t typeId) {
     const std::unique_ptr<ecuDTC> decoder = createDecoder(typeId);
     if (!decoder)
         return CheckOutcome::NoDecoder;
-    const ScopedReportSink installed(this);
-    if (runDecoder(*decoder, m_dump.data(), m_dump.size()) != DecodeResult::Decoded)
+    // The reads are recorded so that the hex view can show the bytes behind each line.
+    std::vector<ExplainedEntry> entries;
+    if (explainDecoder(*decoder, m_dump.data(), m_dump.size(), entries) != DecodeResult::Decoded)
         return CheckOutcome::SizeMismatch;
+    for (const ExplainedEntry& entry : entries)
+        appendEntry(entry.text, entry.ranges);
     m_warnings = warningLines(checkRead(m_dump.data(), m_dump.size(), typeId));
     return CheckOutcome::Decoded;
 }
@@ -67,14 +72,36 @@ std::vector<RankedLeaf> WebSession::bestLeaves() const {
 }
 
 void WebSession::append(std::string_view entry) {
+    appendEntry(entry, {});
+}
+
+void WebSession::appendEntry(std::string_view entry, const std::vector<DumpRange>& ranges) {
     size_t start = 0;
     for (;;) {
         const size_t end = entry.find('\n', start);
         m_lines.emplace_back(entry.substr(start, end - start));
+        m_lineRanges.push_back(ranges);
         if (end == std::string_view::npos)
             return;
         start = end + 1;
     }
+}
+
+std::vector<DumpRange> WebSession::lineRanges(size_t line) const {
+    return line < m_lineRanges.size() ? m_lineRanges[line] : std::vector<DumpRange>();
+}
+
+std::vector<size_t> WebSession::linesReading(size_t offset) const {
+    std::vector<size_t> lines;
+    for (size_t line = 0; line < m_lineRanges.size(); ++line) {
+        for (const DumpRange& range : m_lineRanges[line]) {
+            if (size_t(range.first) <= offset && offset <= size_t(range.last)) {
+                lines.push_back(line);
+                break;
+            }
+        }
+    }
+    return lines;
 }
 
 std::string WebSession::reportText() const {

@@ -5,6 +5,7 @@
 #include "CompareDumps.h"
 #include "PrintLog.h"
 #include "Ranking.h"
+#include "ReadRecorder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,8 +24,9 @@ struct HexRow {
 };
 
 /// The page's counterpart of the main window: the loaded dump, the report that accumulates
-/// until the next open, and the error log built from it. The core prints into it while a check
-/// runs; texts handed out are UTF-8, the log is Windows-1252.
+/// until the next open with the dump bytes behind each line, and the error log built from it.
+/// Texts printed into it directly have no bytes behind them. Texts handed out are UTF-8, the
+/// log is Windows-1252.
 class WebSession : public ReportSink {
 public:
     /// Why a file of `size` bytes cannot be opened as a dump (the loader's limit), or an empty
@@ -54,6 +56,13 @@ public:
     /// The report's lines, Windows-1252; an entry with "\n" in it gives several lines.
     const std::vector<std::string>& reportLines() const { return m_lines; }
 
+    /// The dump bytes that the decoder read for report line `line` (every line of one entry
+    /// shares the entry's ranges); none for a line past the report.
+    std::vector<DumpRange> lineRanges(size_t line) const;
+
+    /// The report lines whose ranges hold dump offset `offset`, ascending.
+    std::vector<size_t> linesReading(size_t offset) const;
+
     /// The report as the pane shows it: its lines in UTF-8, joined by "\n".
     std::string reportText() const;
 
@@ -75,11 +84,13 @@ public:
 
 private:
     void append(std::string_view entry) override;
+    void appendEntry(std::string_view entry, const std::vector<DumpRange>& ranges);
 
     std::vector<uint8_t> m_dump;
     std::string m_dumpFileName = "dump.bin";
     std::string m_logFileName = "error_log.txt";
     std::vector<std::string> m_lines;
+    std::vector<std::vector<DumpRange>> m_lineRanges;
     std::vector<std::string> m_warnings;
 };
 

@@ -25,6 +25,7 @@
   let core = null;
   let selected = null;   // the selected tree item (a make or a leaf)
   let shownLines = 0;    // report lines already in the pane
+  let litRanges = [];    // [first, last] dump ranges behind the selected report lines
   let hexRowHeight = 0;
   const kHexRowBytes = 16;
 
@@ -287,6 +288,7 @@
     if (lines.length < shownLines) {
       report.textContent = "";
       shownLines = 0;
+      litRanges = [];
     }
     const added = document.createDocumentFragment();
     for (let i = shownLines; i < lines.length; ++i) {
@@ -294,6 +296,8 @@
         added.append("\n");
       const line = document.createElement("span");
       line.className = "line";
+      line.dataset.line = String(i);
+      line.title = core.lineRanges(i).text;
       line.textContent = lines[i];
       added.append(line);
     }
@@ -339,11 +343,51 @@
     compareInput.value = "";
   });
 
+  // Selecting report lines lights up the dump bytes they were read from in the hex view.
+  function selectLines(indices, scrollHex) {
+    for (const line of report.querySelectorAll(".line.selected"))
+      line.classList.remove("selected");
+    litRanges = [];
+    for (const index of indices) {
+      const line = report.querySelector('.line[data-line="' + index + '"]');
+      line.classList.add("selected");
+      litRanges.push(...core.lineRanges(index).ranges);
+    }
+    if (indices.length > 0)
+      report.querySelector('.line[data-line="' + indices[0] + '"]').scrollIntoView(
+          {block: "nearest"});
+    if (scrollHex && litRanges.length > 0 && hexRowHeight > 0) {
+      const row = Math.floor(litRanges[0][0] / kHexRowBytes);
+      const top = row * hexRowHeight;
+      if (top < hex.scrollTop || top + hexRowHeight > hex.scrollTop + hex.clientHeight)
+        hex.scrollTop = Math.max(0, top - 2 * hexRowHeight);
+    }
+    paintHex();
+  }
+
+  function selectedLine() {
+    const line = report.querySelector(".line.selected");
+    return line ? Number(line.dataset.line) : -1;
+  }
+
+  report.addEventListener("click", (event) => {
+    const line = event.target.closest(".line");
+    if (line)
+      selectLines([Number(line.dataset.line)], true);
+  });
+
   report.addEventListener("keydown", (event) => {
     if (event.key === "Enter") {
       event.preventDefault();
       check();
+      return;
     }
+    if (event.key !== "ArrowDown" && event.key !== "ArrowUp" || shownLines === 0)
+      return;
+    event.preventDefault();
+    const at = selectedLine();
+    const next = event.key === "ArrowDown" ? Math.min(at + 1, shownLines - 1) : Math.max(at - 1, 0);
+    selectLines([next], true);
   });
 
   document.addEventListener("keydown", (event) => {
@@ -424,7 +468,10 @@
       row.bytes.forEach((text, i) => {
         const byte = document.createElement("span");
         byte.className = "byte";
-        byte.dataset.offset = String(row.offset + i);
+        const at = row.offset + i;
+        byte.dataset.offset = String(at);
+        if (litRanges.some(([from, to]) => from <= at && at <= to))
+          byte.classList.add("lit");
         byte.textContent = text;
         line.append(byte);
       });
@@ -442,8 +489,11 @@
   window.addEventListener("resize", () => requestAnimationFrame(paintHex));
   hex.addEventListener("click", (event) => {
     const byte = event.target.closest(".byte");
-    if (byte)
-      status.textContent = core.describeByte(Number(byte.dataset.offset));
+    if (!byte)
+      return;
+    const offset = Number(byte.dataset.offset);
+    status.textContent = core.describeByte(offset);
+    selectLines(core.linesReading(offset), false);
   });
   $("hex-toggle").addEventListener("click", () => {
     hex.hidden = !hex.hidden;
