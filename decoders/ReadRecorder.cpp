@@ -48,6 +48,30 @@ void sortReads(std::vector<Run>& reads) {
                            reads.begin() + long(sweepEnds[k]), before);
 }
 
+struct Forwards {
+    template <class Run>
+    bool operator()(const Run& a, const Run& b) const {
+        return b.first > a.last + 1;
+    }
+};
+struct Backwards {
+    template <class Run>
+    bool operator()(const Run& a, const Run& b) const {
+        return a.first > b.last + 1;
+    }
+};
+
+// Whether each run lies past the one before it with a gap between them, in the given direction:
+// the runs are sorted and merged already then. Scans of scattered rows, such as a header in
+// every row of a flash walked up or down, take this path.
+template <class Run, class Separated>
+bool separatedInOrder(const std::vector<Run>& runs, Separated separated) {
+    for (size_t i = 1; i < runs.size(); ++i)
+        if (!separated(runs[i - 1], runs[i]))
+            return false;
+    return true;
+}
+
 } // namespace
 
 ReadRecorder::ReadRecorder(const uint8_t* dump, int32_t size)
@@ -70,23 +94,35 @@ std::vector<DumpRange> ReadRecorder::takeRanges() {
     std::vector<DumpRange> ranges;
     if (m_reads.empty())
         return ranges;
-    // A decoder that reads in one direction leaves nothing to sort.
-    if (!std::is_sorted(m_reads.begin(), m_reads.end(), before))
-        sortReads(m_reads);
-    // Merged in place first, so that the result is allocated once at its size.
-    size_t merged = 0;
-    for (size_t i = 1; i < m_reads.size(); ++i) {
-        Run& current = m_reads[merged];
-        if (m_reads[i].first > current.last + 1)
-            m_reads[++merged] = m_reads[i];
-        else if (m_reads[i].last > current.last)
-            current.last = m_reads[i].last;
-    }
     // Field by field: a DumpRange built on the stack and copied whole stalls on its two halves.
-    ranges.resize(merged + 1);
-    for (size_t i = 0; i <= merged; ++i) {
-        ranges[i].first = int32_t(m_reads[i].first);
-        ranges[i].last = int32_t(m_reads[i].last);
+    const size_t count = m_reads.size();
+    const bool ascending = separatedInOrder(m_reads, Forwards{});
+    const bool descending = !ascending && separatedInOrder(m_reads, Backwards{});
+    if (ascending || descending) {
+        ranges.resize(count);
+        for (size_t i = 0; i < count; ++i) {
+            const Run& run = m_reads[ascending ? i : count - 1 - i];
+            ranges[i].first = int32_t(run.first);
+            ranges[i].last = int32_t(run.last);
+        }
+    } else {
+        // Sweeps that overlap or touch: sorted (a single sweep is already) and merged.
+        if (!std::is_sorted(m_reads.begin(), m_reads.end(), before))
+            sortReads(m_reads);
+        // Merged in place first, so that the result is allocated once at its size.
+        size_t merged = 0;
+        for (size_t i = 1; i < count; ++i) {
+            Run& current = m_reads[merged];
+            if (m_reads[i].first > current.last + 1)
+                m_reads[++merged] = m_reads[i];
+            else if (m_reads[i].last > current.last)
+                current.last = m_reads[i].last;
+        }
+        ranges.resize(merged + 1);
+        for (size_t i = 0; i <= merged; ++i) {
+            ranges[i].first = int32_t(m_reads[i].first);
+            ranges[i].last = int32_t(m_reads[i].last);
+        }
     }
     m_reads.clear();
     return ranges;
