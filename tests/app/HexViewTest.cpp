@@ -8,6 +8,7 @@
 #include "ReportExplainer.h"
 #include "ReportLines.h"
 #include "ReportText.h"
+#include "WindowTestSupport.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -25,31 +26,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `answer` on the next modal dialog once it is shown; further dialogs are rejected.
-class ModalAnswer : public QObject {
-public:
-    explicit ModalAnswer(std::function<void(QWidget*)> answer)
-        : m_answer(std::move(answer)) {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == m_answered)
-                return;
-            m_answered = modal;
-            if (seen++ == 0)
-                m_answer(modal);
-            else if (auto* dialog = qobject_cast<QDialog*>(modal))
-                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-        });
-        m_poll.start(5);
-    }
-    int seen = 0;
-
-private:
-    std::function<void(QWidget*)> m_answer;
-    QPointer<QWidget> m_answered;
-    QTimer m_poll;
-};
 
 // ecu2p400 (320 KiB): a block marker at the start of area A with a code in its first record,
 // and the identifier tag with its text near the end of the flash.
