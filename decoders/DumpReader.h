@@ -4,8 +4,10 @@
 
 #include "ReadRecorder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -83,6 +85,22 @@ public:
         return {reinterpret_cast<const char*>(m_data + offset), size_t(length)};
     }
 
+    /// The offset of the first occurrence of `pattern` at or after `from`, or none. The bytes
+    /// it looked at, from `from` to the end of the match or of the dump, count as one read.
+    std::optional<int32_t> find(std::initializer_list<uint8_t> pattern, int64_t from = 0) const {
+        if (!m_data || !contains(from, 0) || pattern.size() == 0)
+            return std::nullopt;
+        const uint8_t* const start = m_data + from;
+        const uint8_t* const end = m_data + m_size;
+        const uint8_t* const match = std::search(start, end, pattern.begin(), pattern.end());
+        if (match == end) {
+            noteRead(from, end - start);
+            return std::nullopt;
+        }
+        noteRead(from, match + pattern.size() - start);
+        return int32_t(match - m_data);
+    }
+
     /// Copies the `length` bytes at `offset` to `out` when they all lie inside; returns whether
     /// it did. Reads of the copy are recorded as reads of these dump bytes.
     bool copy(int64_t offset, int64_t length, uint8_t* out) const {
@@ -98,22 +116,22 @@ private:
     static constexpr std::string_view kNothing{""};
 
     // While nothing is recorded a numeric read costs its bounds check alone: a reader made
-    // while recording has no unrecorded size, so that its every read takes the second path.
+    // while recording has no unrecorded size, so that its every read takes the second path,
+    // the only way to pass it while inside the dump.
     bool readable(int64_t offset, int64_t length) const {
         if (offset >= 0 && offset <= m_unrecordedSize && length <= m_unrecordedSize - offset)
             return true;
         if (!contains(offset, length))
             return false;
-        noteRead(offset, length);
+        ReadRecorder::noteRead(m_data + offset, length);
         return true;
     }
 
-    // The recorder active now, for a reader made while recording: reads made after the
-    // recording ended are not recorded.
+    // For a reader made while recording, notes the read with the recorder active now: reads
+    // made after the recording ended are not recorded.
     void noteRead(int64_t offset, int64_t length) const {
-        ReadRecorder* recorder = ReadRecorder::active();
-        if (recorder && m_unrecordedSize < 0 && length > 0)
-            recorder->noteRead(m_data + offset, length);
+        if (m_unrecordedSize < 0 && length > 0)
+            ReadRecorder::noteRead(m_data + offset, length);
     }
 
     const uint8_t* m_data;

@@ -7,67 +7,102 @@
 
 namespace {
 
-// Decoders read in a few ascending sweeps, or in one descending one: sorting runs of sorted
-// reads by merging them is linear then, where a plain sort is not.
-constexpr size_t kMostSweepsMerged = 16;
-
 constexpr size_t kRowSize = 0x10;
+constexpr size_t kFewestRuns = 0x10;
 constexpr size_t kMostRunsReserved = 0x1000;
 
+constexpr uintptr_t kNoAddress = UINTPTR_MAX;
+constexpr size_t kNewer = 0;
+constexpr size_t kOlder = 1;
+
+// What a read needs of the active recorder, kept in static storage so that a read reaches it
+// without following a pointer. Two runs of dump addresses [start, end) stay open until a read
+// continues neither: a decoder that reads two tables side by side, such as flag bytes and their
+// copies, extends both. A run is empty when its start lies past its end. Starts and ends are
+// kept apart, so that no run is ever copied whole: read back as one piece just after it was
+// written as two, it would stall. The dump bounds are empty while no recorder is active, so
+// that no read lies in the dump then.
+struct Recording {
+    std::array<uintptr_t, 2> start;
+    std::array<uintptr_t, 2> end;
+    uintptr_t dumpStart;
+    uintptr_t dumpEnd;
+    // Where the next closed run goes, as dump offsets, and the end of the room for them.
+    DumpRange* next;
+    DumpRange* roomEnd;
+};
+constexpr Recording kNotRecording = {
+    {kNoAddress, kNoAddress}, {0, 0}, kNoAddress, 0, nullptr, nullptr};
+Recording s_recording = kNotRecording;
+
+// Extends whichever open run [start, end) continues, if one does.
+bool extendOpenRun(uintptr_t start, uintptr_t end) {
+    Recording& recording = s_recording;
+    for (const size_t run : {kNewer, kOlder}) {
+        if (start >= recording.start[run] && start <= recording.end[run]) {
+            if (end > recording.end[run])
+                recording.end[run] = end;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Opens [start, end) as the newer run, the newer becoming the older: the older must have been
+// closed.
+void openRun(uintptr_t start, uintptr_t end) {
+    Recording& recording = s_recording;
+    recording.start[kOlder] = recording.start[kNewer];
+    recording.end[kOlder] = recording.end[kNewer];
+    recording.start[kNewer] = start;
+    recording.end[kNewer] = end;
+}
+
 struct Before {
-    template <class Run>
-    bool operator()(const Run& a, const Run& b) const {
+    bool operator()(const DumpRange& a, const DumpRange& b) const {
         return a.first < b.first || (a.first == b.first && a.last < b.last);
     }
 };
-constexpr Before before{};
 
-template <class Run>
-void sortReads(std::vector<Run>& reads) {
+// Sorts the runs in place. Decoders read in a few ascending sweeps, or in one descending one:
+// merging the sweeps, each sorted already (reversed when it ran downwards), is linear then.
+void sortRuns(DumpRange* runs, size_t count) {
+    constexpr size_t kMostSweepsMerged = 16;
     std::array<size_t, kMostSweepsMerged + 1> sweepEnds{};
     size_t sweeps = 0;
-    for (size_t i = 0; i < reads.size();) {
+    for (size_t i = 0; i < count;) {
         size_t end = i + 1;
-        if (end < reads.size() && before(reads[end], reads[i])) {
-            while (end < reads.size() && before(reads[end], reads[end - 1]))
+        if (end < count && Before{}(runs[end], runs[i])) {
+            while (end < count && Before{}(runs[end], runs[end - 1]))
                 ++end;
-            std::reverse(reads.begin() + long(i), reads.begin() + long(end));
+            std::reverse(runs + i, runs + end);
         } else {
-            while (end < reads.size() && !before(reads[end], reads[end - 1]))
+            while (end < count && !Before{}(runs[end], runs[end - 1]))
                 ++end;
         }
         if (sweeps == sweepEnds.size()) {
-            std::sort(reads.begin(), reads.end(), before);
+            std::sort(runs, runs + count, Before{});
             return;
         }
         sweepEnds[sweeps++] = end;
         i = end;
     }
     for (size_t k = 1; k < sweeps; ++k)
-        std::inplace_merge(reads.begin(), reads.begin() + long(sweepEnds[k - 1]),
-                           reads.begin() + long(sweepEnds[k]), before);
+        std::inplace_merge(runs, runs + sweepEnds[k - 1], runs + sweepEnds[k], Before{});
 }
 
-struct Forwards {
-    template <class Run>
-    bool operator()(const Run& a, const Run& b) const {
-        return b.first > a.last + 1;
-    }
-};
-struct Backwards {
-    template <class Run>
-    bool operator()(const Run& a, const Run& b) const {
-        return a.first > b.last + 1;
-    }
-};
-
-// Whether each run lies past the one before it with a gap between them, in the given direction:
-// the runs are sorted and merged already then. Scans of scattered rows, such as a header in
-// every row of a flash walked up or down, take this path.
-template <class Run, class Separated>
-bool separatedInOrder(const std::vector<Run>& runs, Separated separated) {
-    for (size_t i = 1; i < runs.size(); ++i)
-        if (!separated(runs[i - 1], runs[i]))
+// Whether each run lies past the one before it with a gap between them (ascending), or before
+// it (descending): the runs are sorted and merged already then, in that order. Scans of
+// scattered rows, such as a header in every row of a flash walked up or down, are.
+bool separatedAscending(const DumpRange* runs, size_t count) {
+    for (size_t i = 1; i < count; ++i)
+        if (runs[i].first <= runs[i - 1].last + 1)
+            return false;
+    return true;
+}
+bool separatedDescending(const DumpRange* runs, size_t count) {
+    for (size_t i = 1; i < count; ++i)
+        if (runs[i - 1].first <= runs[i].last + 1)
             return false;
     return true;
 }
@@ -76,55 +111,110 @@ bool separatedInOrder(const std::vector<Run>& runs, Separated separated) {
 
 ReadRecorder::ReadRecorder(const uint8_t* dump, int32_t size)
     : m_base(reinterpret_cast<uintptr_t>(dump))
-    , m_size(dump && size > 0 ? uintptr_t(size) : 0) {
+    , m_size(dump && size > 0 ? uintptr_t(size) : 0)
     // A scan of every 16-byte row of a 64 KiB flash fits without growing the list.
-    m_reads.reserve(std::min<size_t>(m_size / kRowSize, kMostRunsReserved));
-}
+    , m_runRoom(std::clamp<size_t>(m_size / kRowSize, kFewestRuns, kMostRunsReserved))
+    , m_runs(new DumpRange[m_runRoom]) {}
 
 void ReadRecorder::noteRead(const uint8_t* at, int64_t length) {
-    const uintptr_t address = reinterpret_cast<uintptr_t>(at);
-    if (address - m_base < m_size)
-        noteOffset(int64_t(address - m_base), length);
-    else
-        noteAliasedRead(address, length);
+    Recording& recording = s_recording;
+    const uintptr_t start = reinterpret_cast<uintptr_t>(at);
+    const uintptr_t end = start + uintptr_t(length);
+    if (end <= recording.dumpEnd) {
+        if (extendOpenRun(start, end))
+            return;
+        if (start >= recording.dumpStart && recording.next != recording.roomEnd) {
+            if (recording.start[kOlder] < recording.end[kOlder]) {
+                recording.next->first = int32_t(recording.start[kOlder] - recording.dumpStart);
+                recording.next->last = int32_t(recording.end[kOlder] - recording.dumpStart - 1);
+                ++recording.next;
+            }
+            openRun(start, end);
+            return;
+        }
+    }
+    noteOtherRead(start, end);
+}
+
+void ReadRecorder::noteOtherRead(uintptr_t start, uintptr_t end) {
+    if (ReadRecorder* recorder = s_active)
+        recorder->forEachDumpPiece(
+            start, int64_t(end - start), [recorder](int64_t, int64_t offset, int64_t pieceLength) {
+                const uintptr_t pieceStart = recorder->m_base + uintptr_t(offset);
+                recorder->noteSpan(pieceStart, pieceStart + uintptr_t(pieceLength));
+            });
+}
+
+void ReadRecorder::noteSpan(uintptr_t start, uintptr_t end) {
+    if (extendOpenRun(start, end))
+        return;
+    closeOpenRun(kOlder);
+    openRun(start, end);
+}
+
+void ReadRecorder::closeOpenRun(size_t run) {
+    Recording& recording = s_recording;
+    if (recording.start[run] >= recording.end[run])
+        return;
+    if (recording.next == recording.roomEnd) {
+        const size_t count = size_t(recording.next - m_runs.get());
+        std::unique_ptr<DumpRange[]> more(new DumpRange[2 * m_runRoom]);
+        std::copy(m_runs.get(), m_runs.get() + count, more.get());
+        m_runs.swap(more);
+        m_runRoom *= 2;
+        recording.next = m_runs.get() + count;
+        recording.roomEnd = m_runs.get() + m_runRoom;
+    }
+    recording.next->first = int32_t(recording.start[run] - m_base);
+    recording.next->last = int32_t(recording.end[run] - m_base - 1);
+    ++recording.next;
+    recording.start[run] = kNoAddress;
+    recording.end[run] = 0;
+}
+
+void ReadRecorder::resume() {
+    s_recording = kNotRecording;
+    s_recording.dumpStart = m_base;
+    s_recording.dumpEnd = m_base + m_size;
+    s_recording.next = m_runs.get() + m_runCount;
+    s_recording.roomEnd = m_runs.get() + m_runRoom;
+}
+
+void ReadRecorder::suspend() {
+    // The older run first, so that runs read in one direction stay in order.
+    closeOpenRun(kOlder);
+    closeOpenRun(kNewer);
+    m_runCount = size_t(s_recording.next - m_runs.get());
+    s_recording = kNotRecording;
 }
 
 std::vector<DumpRange> ReadRecorder::takeRanges() {
-    closeRun();
+    const bool recording = s_active == this;
+    if (recording)
+        suspend();
+    DumpRange* const runs = m_runs.get();
+    const size_t count = m_runCount;
     std::vector<DumpRange> ranges;
-    if (m_reads.empty())
-        return ranges;
-    // Field by field: a DumpRange built on the stack and copied whole stalls on its two halves.
-    const size_t count = m_reads.size();
-    const bool ascending = separatedInOrder(m_reads, Forwards{});
-    const bool descending = !ascending && separatedInOrder(m_reads, Backwards{});
-    if (ascending || descending) {
-        ranges.resize(count);
-        for (size_t i = 0; i < count; ++i) {
-            const Run& run = m_reads[ascending ? i : count - 1 - i];
-            ranges[i].first = int32_t(run.first);
-            ranges[i].last = int32_t(run.last);
-        }
+    if (separatedAscending(runs, count)) {
+        ranges.assign(runs, runs + count);
+    } else if (separatedDescending(runs, count)) {
+        ranges.assign(std::make_reverse_iterator(runs + count), std::make_reverse_iterator(runs));
     } else {
-        // Sweeps that overlap or touch: sorted (a single sweep is already) and merged.
-        if (!std::is_sorted(m_reads.begin(), m_reads.end(), before))
-            sortReads(m_reads);
-        // Merged in place first, so that the result is allocated once at its size.
+        // Sweeps that overlap or touch: sorted and merged in place, so that the result is
+        // allocated once at its size.
+        sortRuns(runs, count);
         size_t merged = 0;
         for (size_t i = 1; i < count; ++i) {
-            Run& current = m_reads[merged];
-            if (m_reads[i].first > current.last + 1)
-                m_reads[++merged] = m_reads[i];
-            else if (m_reads[i].last > current.last)
-                current.last = m_reads[i].last;
+            if (runs[i].first > runs[merged].last + 1)
+                runs[++merged] = runs[i];
+            else
+                runs[merged].last = std::max(runs[merged].last, runs[i].last);
         }
-        ranges.resize(merged + 1);
-        for (size_t i = 0; i <= merged; ++i) {
-            ranges[i].first = int32_t(m_reads[i].first);
-            ranges[i].last = int32_t(m_reads[i].last);
-        }
+        ranges.assign(runs, runs + merged + 1);
     }
-    m_reads.clear();
+    m_runCount = 0;
+    if (recording)
+        resume();
     return ranges;
 }
 
@@ -149,14 +239,6 @@ void ReadRecorder::forEachDumpPiece(uintptr_t address, int64_t length, Piece pie
             piece(int64_t(from - address), alias->dumpOffset + int64_t(from - alias->start),
                   int64_t(to - from));
     }
-}
-
-void ReadRecorder::noteAliasedRead(uintptr_t address, int64_t length) {
-    if (m_aliases.empty())
-        return;
-    forEachDumpPiece(address, length, [this](int64_t, int64_t offset, int64_t pieceLength) {
-        noteOffset(offset, pieceLength);
-    });
 }
 
 void ReadRecorder::forgetAliases(uintptr_t start, int64_t length) {
@@ -195,10 +277,17 @@ void ReadRecorder::noteCopy(const uint8_t* from, int64_t length, const uint8_t* 
 }
 
 ScopedReadRecording::ScopedReadRecording(ReadRecorder& recorder)
-    : m_previous(ReadRecorder::s_active) {
+    : m_recorder(recorder)
+    , m_previous(ReadRecorder::s_active) {
+    if (m_previous)
+        m_previous->suspend();
     ReadRecorder::s_active = &recorder;
+    recorder.resume();
 }
 
 ScopedReadRecording::~ScopedReadRecording() {
+    m_recorder.suspend();
     ReadRecorder::s_active = m_previous;
+    if (m_previous)
+        m_previous->resume();
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 /// Bytes `first` to `last` of a dump, both included.
@@ -32,9 +33,9 @@ public:
     /// The ranges read since the last call, sorted and merged where they overlap or touch.
     std::vector<DumpRange> takeRanges();
 
-    /// Notes that the `length` bytes at `at` were read. Out of line, so that the readers'
-    /// inlined reads stay small while nothing is recorded.
-    void noteRead(const uint8_t* at, int64_t length);
+    /// Notes, for the active recorder if there is one, that the `length` (> 0) bytes at `at`
+    /// were read. Out of line, so that the readers' inlined reads stay small.
+    static void noteRead(const uint8_t* at, int64_t length);
 
     /// Notes that the `length` bytes at `from` were copied to `to`: later reads at `to` count as
     /// reads of what `from` held.
@@ -43,15 +44,6 @@ public:
 private:
     friend class ScopedReadRecording;
 
-    // Built in place by its constructor: a pair built on the stack and copied whole stalls.
-    struct Run {
-        Run(int64_t runFirst, int64_t runLast)
-            : first(runFirst)
-            , last(runLast) {}
-        int64_t first;
-        int64_t last;
-    };
-
     // A buffer span that holds a copy of the dump bytes from `dumpOffset` on.
     struct Alias {
         uintptr_t start;
@@ -59,43 +51,33 @@ private:
         int64_t dumpOffset;
     };
 
-    // Reads that continue or repeat the open run extend it without touching the list, so a
-    // sequential scan costs a comparison per read.
-    void noteOffset(int64_t first, int64_t length) {
-        const int64_t last = first + length - 1;
-        if (first >= m_runFirst && first <= m_runLast + 1) {
-            if (last > m_runLast)
-                m_runLast = last;
-            return;
-        }
-        closeRun();
-        m_runFirst = first;
-        m_runLast = last;
-    }
-    void closeRun() {
-        if (m_runFirst >= 0)
-            m_reads.emplace_back(m_runFirst, m_runLast);
-        m_runFirst = m_runLast = kNoRun;
-    }
-    void noteAliasedRead(uintptr_t address, int64_t length);
+    // Makes this recorder the one reads go to, or stops that.
+    void resume();
+    void suspend();
+    // Notes a read that lies partly or wholly outside the dump (of a copy, say), or that opens
+    // a run when the list is full.
+    static void noteOtherRead(uintptr_t start, uintptr_t end);
+    // Notes the dump addresses [start, end), of this recorder's dump.
+    void noteSpan(uintptr_t start, uintptr_t end);
+    // Moves open run `run` (the newer or the older) into the list, growing it when full; the
+    // run is empty afterwards.
+    void closeOpenRun(size_t run);
     // Calls `piece(position, dumpOffset, length)` for each part of [address, address + length)
     // that holds dump bytes, directly or through an alias; `position` counts from `address`.
     template <class Piece>
     void forEachDumpPiece(uintptr_t address, int64_t length, Piece piece) const;
     void forgetAliases(uintptr_t start, int64_t length);
 
-    // Marks the open run as empty; no read continues it.
-    static constexpr int64_t kNoRun = -3;
     static inline ReadRecorder* s_active = nullptr;
 
     uintptr_t m_base;
     uintptr_t m_size;
-    // The open run, kept apart from the list until a read does not continue it. Runs are kept
-    // in 64-bit halves: reading back a pair just written as two 32-bit halves stalls the CPU.
-    int64_t m_runFirst = kNoRun;
-    int64_t m_runLast = kNoRun;
-    // The runs read since the last takeRanges, in reading order.
-    std::vector<Run> m_reads;
+    // The runs closed since the last takeRanges, in the order they were closed: the first
+    // m_runCount of the m_runRoom at m_runs. While this recorder is active, the count and the
+    // open runs are kept where a read reaches them fastest (see ReadRecorder.cpp).
+    size_t m_runRoom;
+    std::unique_ptr<DumpRange[]> m_runs;
+    size_t m_runCount = 0;
     // Sorted by start, never overlapping.
     std::vector<Alias> m_aliases;
 };
@@ -109,5 +91,6 @@ public:
     ScopedReadRecording& operator=(const ScopedReadRecording&) = delete;
 
 private:
+    ReadRecorder& m_recorder;
     ReadRecorder* m_previous;
 };

@@ -16,11 +16,10 @@ namespace {
 
 constexpr DumpField kCarId = {0xC1F0, 12};
 
-// A block [S, E) ends on a 16-byte row; its big-endian length L = E - S and tag sit in its
-// second-last row.
+// A block [S, E) ends on a 16-byte row; its big-endian length L = E - S and tag, one 4-byte
+// trailer, sit in its second-last row.
 constexpr int32_t kRow = 0x10;
-constexpr int32_t kLengthBeforeEnd = 0x16;
-constexpr int32_t kTagBeforeEnd = 0x14;
+constexpr int32_t kTrailerBeforeEnd = 0x16;
 constexpr uint16_t kBlankWord = 0x0000;
 constexpr uint16_t kErasedWord = 0xFFFF;
 
@@ -162,8 +161,9 @@ std::vector<Block> scanBlocks(const DumpReader& dump) {
     std::vector<Block> blocks;
     for (int32_t end = dump.size(); end > 0 && blocks.size() < kMaxBlocks;) {
         // A header before the dump's start (end = 16) reads as absent, so is no block.
-        const uint16_t length = dump.u16be(end - kLengthBeforeEnd).value_or(kBlankWord);
-        const uint16_t tag = dump.u16be(end - kTagBeforeEnd).value_or(kBlankWord);
+        const uint32_t trailer = dump.u32be(end - kTrailerBeforeEnd).value_or(0);
+        const uint16_t length = uint16_t(trailer >> 16);
+        const uint16_t tag = uint16_t(trailer);
         const bool isBlock = length != kBlankWord && length != kErasedWord && tag != kBlankWord &&
                              tag != kErasedWord && length % kRow == 0 && length <= end;
         if (!isBlock) {

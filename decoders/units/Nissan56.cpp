@@ -54,9 +54,8 @@ void describe(int32_t code, char* out) {
 
 // Offset of the byte after the first marker, or none.
 std::optional<int32_t> findMarkerEnd(const DumpReader& dump) {
-    for (int32_t i = 0; i + 1 < dump.size(); ++i)
-        if (dump.u8(i) == kMarker0 && dump.u8(i + 1) == kMarker1)
-            return i + kMarkerSize;
+    if (const std::optional<int32_t> marker = dump.find({kMarker0, kMarker1}))
+        return *marker + kMarkerSize;
     return std::nullopt;
 }
 

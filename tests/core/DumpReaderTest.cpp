@@ -46,10 +46,22 @@ TEST(DumpReaderTest, TextEndsAtNulMaximumOrDumpEnd) {
     EXPECT_NE(DumpReader(nullptr, 0).text(0, 1).data(), nullptr);
 }
 
+TEST(DumpReaderTest, FindsThePatternFromAnOffset) {
+    EXPECT_EQ(reader.find({0x34, 0x56}), 1);
+    EXPECT_EQ(reader.find({'c', 'd'}, 7), 7);
+    EXPECT_EQ(reader.find({'d'}), 8);
+    EXPECT_FALSE(reader.find({0x34, 0x56}, 2)) << "only at or after the offset";
+    EXPECT_FALSE(reader.find({'d', 0x00})) << "a match would run past the end";
+    EXPECT_FALSE(reader.find({'a'}, 9));
+    EXPECT_FALSE(reader.find({'a'}, -1));
+    EXPECT_FALSE(reader.find({}));
+}
+
 TEST(DumpReaderTest, EmptyOrNegativeSizeHoldsNothing) {
     const DumpReader empty(kBytes, -5);
     EXPECT_EQ(empty.size(), 0);
     EXPECT_FALSE(empty.u8(0));
+    EXPECT_FALSE(empty.find({0x12}));
 }
 
 } // namespace

@@ -250,6 +250,91 @@ TEST(ReadRecorderTest, CopiesKeepPointingAtTheDumpUntilOverwritten) {
     EXPECT_FALSE(reader.copy(0xFE, 4, buffer.data())) << "a copy past the end copies nothing";
 }
 
+// Reads in the orders decoders make them, each with the ranges they must come to.
+struct ReadPattern {
+    const char* name;
+    std::vector<std::pair<int32_t, int32_t>> reads; // offset, length
+    std::vector<DumpRange> expected;
+};
+
+std::vector<std::pair<int32_t, int32_t>> everyOther(int32_t count) {
+    std::vector<std::pair<int32_t, int32_t>> reads;
+    for (int32_t i = 0; i < count; ++i)
+        reads.push_back({2 * i, 1});
+    return reads;
+}
+
+std::vector<DumpRange> everyOtherRanges(int32_t count) {
+    std::vector<DumpRange> ranges;
+    for (int32_t i = 0; i < count; ++i)
+        ranges.push_back({2 * i, 2 * i});
+    return ranges;
+}
+
+TEST(ReadRecorderTest, RangesFollowEveryReadingOrder) {
+    const ReadPattern patterns[] = {
+        {"a trailer in every row, walked down",
+         {{0x3A, 4}, {0x2A, 4}, {0x1A, 4}, {0x0A, 4}},
+         {{0x0A, 0x0D}, {0x1A, 0x1D}, {0x2A, 0x2D}, {0x3A, 0x3D}}},
+        {"flag bytes and their copies side by side",
+         {{0x00, 1}, {0x10, 1}, {0x01, 1}, {0x11, 1}, {0x02, 1}, {0x12, 1}},
+         {{0x00, 0x02}, {0x10, 0x12}}},
+        {"three tables side by side",
+         {{0x00, 1}, {0x10, 1}, {0x20, 1}, {0x01, 1}, {0x11, 1}, {0x21, 1}},
+         {{0x00, 0x01}, {0x10, 0x11}, {0x20, 0x21}}},
+        {"a second sweep over the first",
+         {{0x10, 2}, {0x20, 2}, {0x08, 2}, {0x12, 2}, {0x21, 4}},
+         {{0x08, 0x09}, {0x10, 0x13}, {0x20, 0x24}}},
+        {"repeats and a read inside an earlier one",
+         {{0x30, 8}, {0x30, 8}, {0x00, 1}, {0x32, 2}},
+         {{0x00, 0x00}, {0x30, 0x37}}},
+        {"more runs than the list first has room for", everyOther(0x80), everyOtherRanges(0x80)},
+    };
+    std::array<uint8_t, 0x100> dump{};
+    for (const ReadPattern& pattern : patterns) {
+        SCOPED_TRACE(pattern.name);
+        ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+        const ScopedReadRecording recording(recorder);
+        const DumpReader reader(dump.data(), int32_t(dump.size()));
+        for (const auto& [offset, length] : pattern.reads)
+            EXPECT_FALSE(reader.bytes(offset, length).empty());
+        EXPECT_EQ(recorder.takeRanges(), pattern.expected);
+        EXPECT_TRUE(recorder.takeRanges().empty());
+    }
+}
+
+TEST(ReadRecorderTest, ASearchCountsWhatItLookedAt) {
+    std::array<uint8_t, 0x40> dump{};
+    dump[0x21] = 0x5A;
+    dump[0x22] = 0xA5;
+    ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+    const ScopedReadRecording recording(recorder);
+    const DumpReader reader(dump.data(), int32_t(dump.size()));
+    EXPECT_EQ(reader.find({0x5A, 0xA5}, 0x10), 0x21);
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x10, 0x22}}));
+    EXPECT_FALSE(reader.find({0x5A, 0xA5}, 0x22));
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x22, 0x3F}}));
+}
+
+TEST(ReadRecorderTest, AnInnerRecordingKeepsItsReadsApart) {
+    std::array<uint8_t, 0x40> dump{};
+    std::array<uint8_t, 0x40> other{};
+    ReadRecorder outer(dump.data(), int32_t(dump.size()));
+    ReadRecorder inner(other.data(), int32_t(other.size()));
+    const ScopedReadRecording recording(outer);
+    const DumpReader reader(dump.data(), int32_t(dump.size()));
+    reader.u16be(0x10);
+    {
+        const ScopedReadRecording nested(inner);
+        const DumpReader otherReader(other.data(), int32_t(other.size()));
+        otherReader.u8(0x05);
+        reader.u8(0x11); // the outer dump is not the inner recorder's
+    }
+    reader.u8(0x12);
+    EXPECT_EQ(outer.takeRanges(), (std::vector<DumpRange>{{0x10, 0x12}}));
+    EXPECT_EQ(inner.takeRanges(), (std::vector<DumpRange>{{0x05, 0x05}}));
+}
+
 TEST(ReadRecorderTest, ReadersMadeWhileNotRecordingRecordNothing) {
     std::array<uint8_t, 0x10> dump{};
     const DumpReader early(dump.data(), int32_t(dump.size()));
