@@ -79,13 +79,10 @@ private:
 
 } // namespace
 
-class FileDialogTest : public QObject {
+class FileDialogTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrmDTCReader> window;
-    std::unique_ptr<QTemporaryDir> tempDir;
-
     QString writeFile(const QString& name, const QByteArray& bytes) {
         const QString path = tempDir->filePath(name);
         QFile file(path);
@@ -109,16 +106,10 @@ private:
 
 private slots:
     void init() {
-        tempDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir->isValid());
-        window = std::make_unique<TfrmDTCReader>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        makeTempDir();
+        showWindow();
     }
-    void cleanup() {
-        window.reset();
-        tempDir.reset();
-    }
+    void cleanup() { dropWindowAndTempDir(); }
 
     void theDialogNeverOpensTheFilesItLists() {
         const QString fifo = tempDir->filePath(QStringLiteral("pipe"));

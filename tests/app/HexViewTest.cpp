@@ -40,21 +40,12 @@ QByteArray type1Dump() {
 
 } // namespace
 
-class HexViewTest : public QObject {
+class HexViewTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrmDTCReader> window;
-    std::unique_ptr<QTemporaryDir> tempDir;
     QString dumpPath;
 
-    template <class T>
-    T* child(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
     HexView* hexView() { return child<HexView>("m_hexView"); }
     QPlainTextEdit* report() { return child<QPlainTextEdit>("m_mOutput"); }
 
@@ -85,17 +76,13 @@ private:
 
 private slots:
     void init() {
-        tempDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir->isValid());
+        makeTempDir();
         dumpPath = tempDir->filePath(QStringLiteral("unit.bin"));
         QFile file(dumpPath);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(type1Dump());
         file.close();
-        window = std::make_unique<TfrmDTCReader>();
-        window->resize(900, 700);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        showWindow(QSize(900, 700));
         QVERIFY(window->openDump(dumpPath));
         auto* tree = child<QTreeWidget>("m_tvTypes");
         const QTreeWidgetItem* kia = tree->findItems(QStringLiteral("KIA"), Qt::MatchExactly)[0];
@@ -106,10 +93,7 @@ private slots:
         // ECU error block: / the fault / the identifier heading and its text
         QCOMPARE(report()->document()->blockCount(), 4);
     }
-    void cleanup() {
-        window.reset();
-        tempDir.reset();
-    }
+    void cleanup() { dropWindowAndTempDir(); }
 
     void theWholeDumpIsShownWithTheNewReportsFirstLineExplained() {
         QCOMPARE(hexView()->dump(), type1Dump());

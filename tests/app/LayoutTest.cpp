@@ -22,13 +22,10 @@
 
 #include <memory>
 
-class LayoutTest : public QObject {
+class LayoutTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrmDTCReader> window;
-    std::unique_ptr<QTemporaryDir> tempDir;
-
     QTreeWidget* tree() { return namedChild<QTreeWidget>(window.get(), "m_tvTypes"); }
     QPlainTextEdit* memo() { return namedChild<QPlainTextEdit>(window.get(), "m_mOutput"); }
 
@@ -50,16 +47,10 @@ private:
 
 private slots:
     void init() {
-        tempDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir->isValid());
-        window = std::make_unique<TfrmDTCReader>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        makeTempDir();
+        showWindow();
     }
-    void cleanup() {
-        window.reset();
-        tempDir.reset();
-    }
+    void cleanup() { dropWindowAndTempDir(); }
 
     void aboutTextsFitTheirLabelsWhole() {
         auto* about = window->findChild<TfrmAbout*>();

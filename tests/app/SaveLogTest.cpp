@@ -85,13 +85,10 @@ private:
 
 } // namespace
 
-class SaveLogTest : public QObject {
+class SaveLogTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrmDTCReader> window;
-    std::unique_ptr<QTemporaryDir> tempDir;
-
     QString writeFile(const QString& path, const QByteArray& bytes) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -110,14 +107,10 @@ private:
 
 private slots:
     void init() {
-        tempDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir->isValid());
+        makeTempDir();
         window = std::make_unique<TfrmDTCReader>();
     }
-    void cleanup() {
-        window.reset();
-        tempDir.reset();
-    }
+    void cleanup() { dropWindowAndTempDir(); }
 
     void saveOntoAFullDiskKeepsTheOldLogAndSaysWhy_data() {
         QTest::addColumn<qint64>("reportSize");

@@ -3,6 +3,7 @@
 #include "Dtccalcmain.h"
 #include "Registry.h"
 #include "SampleDumps.h"
+#include "WindowTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,20 +59,10 @@ QByteArray sampleBytes(int32_t typeId) {
 
 } // namespace
 
-class TrustWindowTest : public QObject {
+class TrustWindowTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrmDTCReader> window;
-    std::unique_ptr<QTemporaryDir> tempDir;
-
-    template <class T>
-    T* child(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
     QTreeWidget* tree() { return child<QTreeWidget>("m_tvTypes"); }
     QWidget* warningBar() { return child<QWidget>("m_warningBar"); }
     QString warnings() { return child<QLabel>("m_lblWarnings")->text(); }
@@ -124,16 +115,10 @@ private:
 
 private slots:
     void init() {
-        tempDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir->isValid());
-        window = std::make_unique<TfrmDTCReader>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        makeTempDir();
+        showWindow();
     }
-    void cleanup() {
-        window.reset();
-        tempDir.reset();
-    }
+    void cleanup() { dropWindowAndTempDir(); }
 
     void warningBarShowsFindingsUntilTheNextOpen() {
         QVERIFY(!warningBar()->isVisible());

@@ -28,20 +28,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-class WindowTest : public QObject {
+class WindowTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TfrmDTCReader> window;
-    std::unique_ptr<QTemporaryDir> tempDir;
-
-    template <class T>
-    T* child(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
     QAction* action(const char* name) { return child<QAction>(name); }
     QString status() { return child<QLabel>("m_lblStatusText")->text(); }
     QString memo() { return child<QPlainTextEdit>("m_mOutput")->toPlainText(); }
@@ -109,16 +99,10 @@ private:
 
 private slots:
     void init() {
-        tempDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(tempDir->isValid());
-        window = std::make_unique<TfrmDTCReader>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        makeTempDir();
+        showWindow();
     }
-    void cleanup() {
-        window.reset();
-        tempDir.reset();
-    }
+    void cleanup() { dropWindowAndTempDir(); }
 
     void startsReadyWithCheckDisabledAndCollapsedTree() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Faultwise by https://faultwise.example"));

@@ -1,16 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers shared by the window tests: answering modal dialogs, dump fixtures, finding widgets.
+// Helpers shared by the window tests: the window fixture, answering modal dialogs, dump fixtures,
+// finding widgets.
 #pragma once
+
+#include "Dtccalcmain.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
+#include <memory>
+
+// What each window test starts from: a temporary folder and a new main window, both dropped
+// after the test, and the window's children found by object name. Test classes derive from it
+// and call its set-up from their init() and cleanup() slots.
+class WindowFixture : public QObject {
+protected:
+    void makeTempDir() {
+        tempDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(tempDir->isValid());
+    }
+    // A new main window, of `size` when one is given, shown and exposed.
+    void showWindow(QSize size = {}) {
+        window = std::make_unique<TfrmDTCReader>();
+        if (size.isValid())
+            window->resize(size);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void dropWindowAndTempDir() {
+        window.reset();
+        tempDir.reset();
+    }
+
+    template <class T>
+    T* child(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+
+    std::unique_ptr<TfrmDTCReader> window;
+    std::unique_ptr<QTemporaryDir> tempDir;
+};
 
 // Runs `answer` on the next modal dialog as soon as it is shown, from inside its event loop.
 // Any further dialog is rejected, so that a test fails instead of hanging; `seen` counts them all.
