@@ -115,9 +115,9 @@ public:
 private:
     static constexpr std::string_view kNothing{""};
 
-    // While nothing is recorded a numeric read costs its bounds check alone: a reader made
-    // while recording has no unrecorded size, so that its every read takes the second path,
-    // the only way to pass it while inside the dump.
+    // While nothing is recorded a numeric read costs its bounds check alone. A reader made
+    // while recording has no unrecorded size: each of its reads fails the first test, and is
+    // recorded once the second finds it inside the dump.
     bool readable(int64_t offset, int64_t length) const {
         if (offset >= 0 && offset <= m_unrecordedSize && length <= m_unrecordedSize - offset)
             return true;

@@ -123,6 +123,8 @@ void ReadRecorder::noteRead(const uint8_t* at, int64_t length) {
     if (end <= recording.dumpEnd) {
         if (extendOpenRun(start, end))
             return;
+        // A new run while the list has room: closing the older run is a store, done here
+        // rather than through closeOpenRun, which may grow the list.
         if (start >= recording.dumpStart && recording.next != recording.roomEnd) {
             if (recording.start[kOlder] < recording.end[kOlder]) {
                 recording.next->first = int32_t(recording.start[kOlder] - recording.dumpStart);
