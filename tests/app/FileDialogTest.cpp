@@ -83,14 +83,6 @@ class FileDialogTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = tempDir->filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
     // Shows the Open dialog on the temporary folder, runs `use` on it, then closes it.
     void useOpenDialog(const std::function<void(QFileDialog*)>& use, bool accept) {
         ModalAnswer answer([&](QWidget* modal) {

@@ -29,14 +29,6 @@ private:
     QTreeWidget* tree() { return namedChild<QTreeWidget>(window.get(), "m_tvTypes"); }
     QPlainTextEdit* memo() { return namedChild<QPlainTextEdit>(window.get(), "m_mOutput"); }
 
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = tempDir->filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
     // The report line at the top of the memo's view.
     int topLine() { return memo()->cursorForPosition(QPoint(0, 0)).blockNumber(); }
 

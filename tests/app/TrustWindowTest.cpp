@@ -67,14 +67,6 @@ private:
     QWidget* warningBar() { return child<QWidget>("m_warningBar"); }
     QString warnings() { return child<QLabel>("m_lblWarnings")->text(); }
 
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = tempDir->filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
     // Opens `bytes` as a dump; no dialog may open on the way.
     void open(const QString& name, const QByteArray& bytes) {
         MessageCatcher messages;

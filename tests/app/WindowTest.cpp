@@ -36,14 +36,6 @@ private:
     QString status() { return child<QLabel>("m_lblStatusText")->text(); }
     QString memo() { return child<QPlainTextEdit>("m_mOutput")->toPlainText(); }
 
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = tempDir->filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
     // Selects the leaf `partNumber`, or the make node `make` when no part is given.
     void select(const QString& make, const QString& partNumber = QString()) {
         auto* tree = child<QTreeWidget>("m_tvTypes");

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -17,9 +18,18 @@
 #include <functional>
 #include <memory>
 
+// The child of `root` named `name`; the test ends when there is none.
+template <class T>
+T* namedChild(const QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
 // What each window test starts from: a temporary folder and a new main window, both dropped
-// after the test, and the window's children found by object name. Test classes derive from it
-// and call its set-up from their init() and cleanup() slots.
+// after the test, the window's children found by object name, and files written to the folder. Test
+// classes derive from it and call its set-up from their init() and cleanup() slots.
 class WindowFixture : public QObject {
 protected:
     void makeTempDir() {
@@ -41,10 +51,17 @@ protected:
 
     template <class T>
     T* child(const char* name) const {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
+        return namedChild<T>(window.get(), name);
+    }
+
+    // Writes `bytes` to `name` in the temporary folder (or to `name` itself when it is an
+    // absolute path) and returns its path; the test ends when that fails.
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        const QString path = tempDir->filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
     }
 
     std::unique_ptr<TfrmDTCReader> window;
@@ -97,15 +114,6 @@ inline QByteArray type1Dump(quint16 code) {
     dump[0x40004 + 8] = char(code >> 8);
     dump[0x40004 + 9] = char(code & 0xFF);
     return dump;
-}
-
-// The child of `root` named `name`; the test ends when there is none.
-template <class T>
-T* namedChild(const QObject* root, const char* name) {
-    T* found = root->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
 }
 
 // The leaf `partNumber` under the make node `make` of the unit-type tree.
