@@ -21,6 +21,8 @@ for dump in "$samples"/*.bin; do
     windows_status=$?
     if ! cmp -s "$out/linux" "$out/windows" || [ $linux_status -ne $windows_status ]; then
         echo "FAIL: $name: exit $windows_status under wine, $linux_status on Linux"
+        echo "under wine it printed:"
+        head -c 400 "$out/windows" | cat -v | sed 's/^/    /'
         diff <(od -c "$out/linux") <(od -c "$out/windows") | head -10
         failures=$((failures + 1))
     fi
