@@ -49,8 +49,7 @@ public:
     std::optional<uint32_t> u32be(int64_t offset) const {
         if (!readable(offset, 4))
             return std::nullopt;
-        return uint32_t(m_data[offset]) << 24 | uint32_t(m_data[offset + 1]) << 16 |
-               uint32_t(m_data[offset + 2]) << 8 | uint32_t(m_data[offset + 3]);
+        return loadU32be(m_data + offset);
     }
 
     std::optional<uint32_t> u32le(int64_t offset) const {
@@ -101,6 +100,42 @@ public:
         return int32_t(match - m_data);
     }
 
+    /// The word at which a scan stopped: where it lies and what it holds.
+    struct FoundWord {
+        int64_t offset;
+        uint32_t value;
+    };
+
+    /// Hands the big-endian 32-bit words at `from`, `from + step`, `from + 2 * step` and so on,
+    /// `count` at most, to `visit(offset, value)` until it returns true, and returns the word it
+    /// stopped at, if any. Words that do not lie inside the dump are passed over. Every word
+    /// handed out counts as read; the whole scan, one field of every row of a flash say, is
+    /// recorded at once rather than word by word.
+    template <class Visit>
+    std::optional<FoundWord> scanU32be(int64_t from, int64_t step, int64_t count,
+                                       Visit visit) const {
+        std::optional<FoundWord> stoppedAt;
+        int64_t firstVisited = 0;
+        int64_t visited = 0;
+        int64_t offset = from;
+        for (int64_t i = 0; i < count && !stoppedAt; ++i, offset += step) {
+            if (!contains(offset, 4)) {
+                // Once past an end of the dump and moving away from it, no word lies inside.
+                if (step > 0 ? offset > m_size : offset < 0)
+                    break;
+                continue;
+            }
+            if (visited++ == 0)
+                firstVisited = offset;
+            const uint32_t value = loadU32be(m_data + offset);
+            if (visit(offset, value))
+                stoppedAt = FoundWord{offset, value};
+        }
+        if (m_unrecordedSize < 0 && visited > 0)
+            ReadRecorder::noteStridedReads(m_data + firstVisited, 4, step, visited);
+        return stoppedAt;
+    }
+
     /// Copies the `length` bytes at `offset` to `out` when they all lie inside; returns whether
     /// it did. Reads of the copy are recorded as reads of these dump bytes.
     bool copy(int64_t offset, int64_t length, uint8_t* out) const {
@@ -114,6 +149,11 @@ public:
 
 private:
     static constexpr std::string_view kNothing{""};
+
+    static uint32_t loadU32be(const uint8_t* at) {
+        return uint32_t(at[0]) << 24 | uint32_t(at[1]) << 16 | uint32_t(at[2]) << 8 |
+               uint32_t(at[3]);
+    }
 
     // While nothing is recorded a numeric read costs its bounds check alone. A reader made
     // while recording has no unrecorded size: each of its reads fails the first test, and is

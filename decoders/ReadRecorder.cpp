@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -154,19 +155,55 @@ void ReadRecorder::noteSpan(uintptr_t start, uintptr_t end) {
     openRun(start, end);
 }
 
+void ReadRecorder::noteStridedReads(const uint8_t* at, int64_t length, int64_t step,
+                                    int64_t count) {
+    ReadRecorder* const recorder = s_active;
+    if (!recorder || count <= 0 || length <= 0)
+        return;
+    Recording& recording = s_recording;
+    const uintptr_t first = reinterpret_cast<uintptr_t>(at);
+    const uintptr_t last = first + uintptr_t((count - 1) * step);
+    const uintptr_t lowest = std::min(first, last);
+    const uintptr_t highest = std::max(first, last) + uintptr_t(length);
+    // Reads that overlap or touch, or that are not all of the dump itself, one by one.
+    if (std::abs(step) <= length || lowest < recording.dumpStart || highest > recording.dumpEnd) {
+        for (int64_t i = 0; i < count; ++i)
+            noteRead(at + i * step, length);
+        return;
+    }
+    // Closed in the order they were opened, so that runs read in one direction stay in order.
+    recorder->closeOpenRun(kOlder);
+    recorder->closeOpenRun(kNewer);
+    recorder->makeRoom(size_t(count));
+    // Offsets and steps inside the dump fit its 32-bit offsets.
+    int32_t offset = int32_t(first - recording.dumpStart);
+    const int32_t lastByte = int32_t(length - 1);
+    const int32_t step32 = int32_t(step);
+    DumpRange* const end = recording.next + count;
+    for (DumpRange* run = recording.next; run != end; ++run, offset += step32)
+        *run = {offset, offset + lastByte};
+    recording.next = end;
+}
+
+void ReadRecorder::makeRoom(size_t runs) {
+    Recording& recording = s_recording;
+    const size_t count = size_t(recording.next - m_runs.get());
+    if (m_runRoom - count >= runs)
+        return;
+    while (m_runRoom - count < runs)
+        m_runRoom *= 2;
+    std::unique_ptr<DumpRange[]> more(new DumpRange[m_runRoom]);
+    std::copy(m_runs.get(), m_runs.get() + count, more.get());
+    m_runs.swap(more);
+    recording.next = m_runs.get() + count;
+    recording.roomEnd = m_runs.get() + m_runRoom;
+}
+
 void ReadRecorder::closeOpenRun(size_t run) {
     Recording& recording = s_recording;
     if (recording.start[run] >= recording.end[run])
         return;
-    if (recording.next == recording.roomEnd) {
-        const size_t count = size_t(recording.next - m_runs.get());
-        std::unique_ptr<DumpRange[]> more(new DumpRange[2 * m_runRoom]);
-        std::copy(m_runs.get(), m_runs.get() + count, more.get());
-        m_runs.swap(more);
-        m_runRoom *= 2;
-        recording.next = m_runs.get() + count;
-        recording.roomEnd = m_runs.get() + m_runRoom;
-    }
+    makeRoom(1);
     recording.next->first = int32_t(recording.start[run] - m_base);
     recording.next->last = int32_t(recording.end[run] - m_base - 1);
     ++recording.next;

@@ -37,6 +37,11 @@ public:
     /// were read. Out of line, so that the readers' inlined reads stay small.
     static void noteRead(const uint8_t* at, int64_t length);
 
+    /// Notes, for the active recorder if there is one, `count` (> 0) reads of `length` (> 0)
+    /// bytes each, at `at`, `at + step`, `at + 2 * step` and so on: a scan of one field in every
+    /// row costs one call rather than one per row.
+    static void noteStridedReads(const uint8_t* at, int64_t length, int64_t step, int64_t count);
+
     /// Notes that the `length` bytes at `from` were copied to `to`: later reads at `to` count as
     /// reads of what `from` held.
     void noteCopy(const uint8_t* from, int64_t length, const uint8_t* to);
@@ -62,6 +67,8 @@ private:
     // Moves open run `run` (the newer or the older) into the list, growing it when full; the
     // run is empty afterwards.
     void closeOpenRun(size_t run);
+    // Grows the list, if need be, so that `runs` more fit.
+    void makeRoom(size_t runs);
     // Calls `piece(position, dumpOffset, length)` for each part of [address, address + length)
     // that holds dump bytes, directly or through an alias; `position` counts from `address`.
     template <class Piece>

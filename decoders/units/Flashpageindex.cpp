@@ -17,14 +17,16 @@ void flashPageIndex::buildIndex(const uint8_t* data, uint32_t size) {
     // Dumps handed to a decoder are far below 2 GiB.
     m_dump = DumpReader(data, size > uint32_t(INT32_MAX) ? INT32_MAX : int32_t(size));
 
-    for (int32_t p = 0; p < m_dump.size() && m_count < kMaxPages; p += kPageSize) {
-        const uint32_t tag = m_dump.u32be(p).value_or(kNoTag);
-        if (tag == kNoTag)
-            continue;
-        m_offsets[m_count] = p;
-        m_tags[m_count] = int32_t(tag);
-        ++m_count;
-    }
+    // Every page's tag, until the index is full; a tag cut off by the end of the dump is none.
+    const int64_t pages = (int64_t(m_dump.size()) + kPageSize - 1) / kPageSize;
+    m_dump.scanU32be(0, kPageSize, pages, [this](int64_t offset, uint32_t tag) {
+        if (tag != kNoTag) {
+            m_offsets[m_count] = int32_t(offset);
+            m_tags[m_count] = int32_t(tag);
+            ++m_count;
+        }
+        return m_count == kMaxPages;
+    });
 }
 
 int32_t flashPageIndex::findFirst(uint32_t tag) {

@@ -156,22 +156,26 @@ struct Block {
 // The scan stops after this many blocks.
 constexpr size_t kMaxBlocks = 1024;
 
-// The block chain from the top of the flash down.
+// The block chain from the top of the flash down. Below a block (or the top of the flash), the
+// next one ends on the first row down whose trailer heads a block that fits above offset 0.
 std::vector<Block> scanBlocks(const DumpReader& dump) {
     std::vector<Block> blocks;
     for (int32_t end = dump.size(); end > 0 && blocks.size() < kMaxBlocks;) {
-        // A header before the dump's start (end = 16) reads as absent, so is no block.
-        const uint32_t trailer = dump.u32be(end - kTrailerBeforeEnd).value_or(0);
-        const uint16_t length = uint16_t(trailer >> 16);
-        const uint16_t tag = uint16_t(trailer);
-        const bool isBlock = length != kBlankWord && length != kErasedWord && tag != kBlankWord &&
-                             tag != kErasedWord && length % kRow == 0 && length <= end;
-        if (!isBlock) {
-            end -= kRow;
-            continue;
-        }
-        blocks.push_back({end - length, end, tag});
-        end -= length;
+        const int64_t rowsBelow = (int64_t(end) + kRow - 1) / kRow;
+        // A trailer before the dump's start (a row ending at 16) is absent, so heads no block.
+        const auto header = dump.scanU32be(
+            end - kTrailerBeforeEnd, -kRow, rowsBelow, [](int64_t at, uint32_t trailer) {
+                const uint16_t length = uint16_t(trailer >> 16);
+                const uint16_t tag = uint16_t(trailer);
+                return length != kBlankWord && length != kErasedWord && tag != kBlankWord &&
+                       tag != kErasedWord && length % kRow == 0 && length <= at + kTrailerBeforeEnd;
+            });
+        if (!header)
+            break;
+        const int32_t blockEnd = int32_t(header->offset + kTrailerBeforeEnd);
+        const uint16_t length = uint16_t(header->value >> 16);
+        blocks.push_back({blockEnd - length, blockEnd, uint16_t(header->value)});
+        end = blockEnd - length;
     }
     printLog("Found %d number of blocks", int(blocks.size()));
     return blocks;

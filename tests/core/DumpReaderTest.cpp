@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -55,6 +57,46 @@ TEST(DumpReaderTest, FindsThePatternFromAnOffset) {
     EXPECT_FALSE(reader.find({'a'}, 9));
     EXPECT_FALSE(reader.find({'a'}, -1));
     EXPECT_FALSE(reader.find({}));
+}
+
+// A scan hands out the words inside the dump in its order, and stops where the visitor says.
+TEST(DumpReaderTest, ScansOneWordInEveryRow) {
+    constexpr uint8_t kRows[] = {0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,
+                                 0x02, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00};
+    const DumpReader rows(kRows, sizeof kRows);
+    struct Scan {
+        const char* name;
+        int64_t from, step, count;
+        uint32_t stopAt; // the value at which the visitor stops
+        std::vector<int64_t> visited;
+        std::optional<int64_t> stoppedAt;
+    };
+    const Scan scans[] = {
+        {"upwards to a match", 0, 4, 10, 2, {0, 4}, 4},
+        {"downwards to a match", 8, -4, 10, 1, {8, 4, 0}, 0},
+        {"a word cut off by the end is passed over", 0, 4, 10, 9, {0, 4, 8}, std::nullopt},
+        {"starting past the end, downwards", 20, -4, 10, 9, {8, 4, 0}, std::nullopt},
+        {"starting before the start, upwards", -8, 4, 10, 9, {0, 4, 8}, std::nullopt},
+        {"no further than the count", 0, 4, 2, 3, {0, 4}, std::nullopt},
+        {"away from the dump", -4, -4, 10, 9, {}, std::nullopt},
+    };
+    for (const Scan& scan : scans) {
+        SCOPED_TRACE(scan.name);
+        std::vector<int64_t> visited;
+        const auto stopped =
+            rows.scanU32be(scan.from, scan.step, scan.count, [&](int64_t at, uint32_t value) {
+                EXPECT_EQ(value, rows.u32be(at));
+                visited.push_back(at);
+                return value == scan.stopAt;
+            });
+        EXPECT_EQ(visited, scan.visited);
+        ASSERT_EQ(stopped.has_value(), scan.stoppedAt.has_value());
+        if (stopped) {
+            EXPECT_EQ(stopped->offset, *scan.stoppedAt);
+            EXPECT_EQ(stopped->value, rows.u32be(*scan.stoppedAt));
+        }
+    }
+    EXPECT_FALSE(DumpReader(nullptr, 0).scanU32be(0, 4, 4, [](int64_t, uint32_t) { return true; }));
 }
 
 TEST(DumpReaderTest, EmptyOrNegativeSizeHoldsNothing) {

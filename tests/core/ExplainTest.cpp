@@ -316,6 +316,41 @@ TEST(ReadRecorderTest, ASearchCountsWhatItLookedAt) {
     EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x22, 0x3F}}));
 }
 
+// A scan is noted in one piece but must come to the same ranges as its words read one by one:
+// spaced out, touching, overlapping, more than the list first has room for, and of a copy.
+TEST(ReadRecorderTest, AScanRecordsEveryWordItLookedAt) {
+    std::array<uint8_t, 0x100> dump{};
+    const auto never = [](int64_t, uint32_t) { return false; };
+    {
+        ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+        const ScopedReadRecording recording(recorder);
+        const DumpReader reader(dump.data(), int32_t(dump.size()));
+        reader.u8(0xF0);
+        reader.scanU32be(0xEA, -0x10, 3, never);
+        reader.u8(0xC0);
+        EXPECT_EQ(recorder.takeRanges(),
+                  (std::vector<DumpRange>{
+                      {0xC0, 0xC0}, {0xCA, 0xCD}, {0xDA, 0xDD}, {0xEA, 0xED}, {0xF0, 0xF0}}));
+        reader.scanU32be(0x10, 4, 4, never);
+        reader.scanU32be(0x40, 2, 3, never);
+        EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x10, 0x1F}, {0x40, 0x47}}));
+        reader.scanU32be(0x00, 5, 0x33, never); // 51 words, each with a byte's gap
+        std::vector<DumpRange> spaced;
+        for (int32_t at = 0; at + 4 <= 0x100 && spaced.size() < 0x33; at += 5)
+            spaced.push_back({at, at + 3});
+        EXPECT_EQ(recorder.takeRanges(), spaced);
+    }
+    std::array<uint8_t, 0x20> buffer{};
+    ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+    const ScopedReadRecording recording(recorder);
+    const DumpReader reader(dump.data(), int32_t(dump.size()));
+    ASSERT_TRUE(reader.copy(0x80, 0x10, buffer.data()));
+    ASSERT_TRUE(reader.copy(0x30, 0x10, buffer.data() + 0x10));
+    const DumpReader copied(buffer.data(), int32_t(buffer.size()));
+    copied.scanU32be(0x08, 0x10, 2, never);
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x38, 0x3B}, {0x88, 0x8B}}));
+}
+
 TEST(ReadRecorderTest, AnInnerRecordingKeepsItsReadsApart) {
     std::array<uint8_t, 0x40> dump{};
     std::array<uint8_t, 0x40> other{};
