@@ -174,15 +174,14 @@ void ReadRecorder::noteStridedReads(const uint8_t* at, int64_t length, int64_t s
     // Closed in the order they were opened, so that runs read in one direction stay in order.
     recorder->closeOpenRun(kOlder);
     recorder->closeOpenRun(kNewer);
-    recorder->makeRoom(size_t(count));
-    // Offsets and steps inside the dump fit its 32-bit offsets.
-    int32_t offset = int32_t(first - recording.dumpStart);
-    const int32_t lastByte = int32_t(length - 1);
-    const int32_t step32 = int32_t(step);
-    DumpRange* const end = recording.next + count;
-    for (DumpRange* run = recording.next; run != end; ++run, offset += step32)
-        *run = {offset, offset + lastByte};
-    recording.next = end;
+    recorder->makeRoom(1);
+    // The scan stands in the list as the span from its lowest read to its highest; its reads are
+    // written out only when the ranges are taken.
+    const int32_t lowestOffset = int32_t(lowest - recording.dumpStart);
+    const int32_t highestOffset = int32_t(highest - recording.dumpStart - 1);
+    recorder->m_scans.push_back({size_t(recording.next - recorder->m_runs.get()), lowestOffset,
+                                 int32_t(length), int32_t(std::abs(step)), int32_t(count)});
+    *recording.next++ = {lowestOffset, highestOffset};
 }
 
 void ReadRecorder::makeRoom(size_t runs) {
@@ -233,28 +232,66 @@ std::vector<DumpRange> ReadRecorder::takeRanges() {
         suspend();
     DumpRange* const runs = m_runs.get();
     const size_t count = m_runCount;
+    size_t reads = count;
+    for (const Scan& scan : m_scans)
+        reads += size_t(scan.count) - 1;
     std::vector<DumpRange> ranges;
-    if (separatedAscending(runs, count)) {
-        ranges.assign(runs, runs + count);
-    } else if (separatedDescending(runs, count)) {
-        ranges.assign(std::make_reverse_iterator(runs + count), std::make_reverse_iterator(runs));
-    } else {
-        // Sweeps that overlap or touch: sorted and merged in place, so that the result is
-        // allocated once at its size.
-        sortRuns(runs, count);
-        size_t merged = 0;
-        for (size_t i = 1; i < count; ++i) {
-            if (runs[i].first > runs[merged].last + 1)
-                runs[++merged] = runs[i];
-            else
-                runs[merged].last = std::max(runs[merged].last, runs[i].last);
+    const bool ascending = separatedAscending(runs, count);
+    if (ascending || separatedDescending(runs, count)) {
+        if (!m_scans.empty()) {
+            ranges.resize(reads);
+            writeReads(runs, count, ascending, ranges.data(), reads);
+        } else if (ascending) {
+            ranges.assign(runs, runs + count);
+        } else {
+            ranges.assign(std::make_reverse_iterator(runs + count),
+                          std::make_reverse_iterator(runs));
         }
-        ranges.assign(runs, runs + merged + 1);
+    } else {
+        // Sweeps that overlap or touch: sorted and merged in place, then copied at their size.
+        std::vector<DumpRange> expanded;
+        DumpRange* all = runs;
+        if (!m_scans.empty()) {
+            expanded.resize(reads);
+            writeReads(runs, count, true, expanded.data(), reads);
+            all = expanded.data();
+        }
+        sortRuns(all, reads);
+        size_t merged = 0;
+        for (size_t i = 1; i < reads; ++i) {
+            if (all[i].first > all[merged].last + 1)
+                all[++merged] = all[i];
+            else
+                all[merged].last = std::max(all[merged].last, all[i].last);
+        }
+        ranges.assign(all, all + merged + 1);
     }
     m_runCount = 0;
+    m_scans.clear();
     if (recording)
         resume();
     return ranges;
+}
+
+void ReadRecorder::writeReads(const DumpRange* runs, size_t count, bool forwards, DumpRange* out,
+                              size_t reads) const {
+    // Backwards, each run's reads go before those of the runs already written.
+    DumpRange* next = forwards ? out : out + reads;
+    auto scan = m_scans.begin();
+    for (size_t i = 0; i < count; ++i) {
+        const bool isScan = scan != m_scans.end() && scan->run == i;
+        const size_t written = isScan ? size_t(scan->count) : 1;
+        DumpRange* const at = forwards ? next : next - written;
+        if (isScan) {
+            int32_t first = scan->first;
+            for (size_t k = 0; k < written; ++k, first += scan->step)
+                at[k] = {first, first + scan->width - 1};
+            ++scan;
+        } else {
+            *at = runs[i];
+        }
+        next = forwards ? next + written : at;
+    }
 }
 
 template <class Piece>

@@ -56,6 +56,16 @@ private:
         int64_t dumpOffset;
     };
 
+    // `count` reads of `width` bytes, `step` apart from offset `first` upwards, noted at once:
+    // run `run` of the list stands for them.
+    struct Scan {
+        size_t run;
+        int32_t first;
+        int32_t width;
+        int32_t step;
+        int32_t count;
+    };
+
     // Makes this recorder the one reads go to, or stops that.
     void resume();
     void suspend();
@@ -69,6 +79,10 @@ private:
     void closeOpenRun(size_t run);
     // Grows the list, if need be, so that `runs` more fit.
     void makeRoom(size_t runs);
+    // Writes the `reads` ranges that the `count` runs and the scans among them stand for into
+    // `out`: the runs taken forwards or backwards, each scan's reads in its place, ascending.
+    void writeReads(const DumpRange* runs, size_t count, bool forwards, DumpRange* out,
+                    size_t reads) const;
     // Calls `piece(position, dumpOffset, length)` for each part of [address, address + length)
     // that holds dump bytes, directly or through an alias; `position` counts from `address`.
     template <class Piece>
@@ -85,6 +99,8 @@ private:
     size_t m_runRoom;
     std::unique_ptr<DumpRange[]> m_runs;
     size_t m_runCount = 0;
+    // The scans among those runs, in the order of the list.
+    std::vector<Scan> m_scans;
     // Sorted by start, never overlapping.
     std::vector<Alias> m_aliases;
 };

@@ -334,6 +334,17 @@ TEST(ReadRecorderTest, AScanRecordsEveryWordItLookedAt) {
         reader.scanU32be(0x10, 4, 4, never);
         reader.scanU32be(0x40, 2, 3, never);
         EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x10, 0x1F}, {0x40, 0x47}}));
+        // Reads between a scan's words, one touching a word.
+        reader.scanU32be(0x80, 0x10, 4, never);
+        reader.u8(0x88);
+        reader.u8(0x94);
+        reader.u8(0x60);
+        EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x60, 0x60},
+                                                                 {0x80, 0x83},
+                                                                 {0x88, 0x88},
+                                                                 {0x90, 0x94},
+                                                                 {0xA0, 0xA3},
+                                                                 {0xB0, 0xB3}}));
         reader.scanU32be(0x00, 5, 0x33, never); // 51 words, each with a byte's gap
         std::vector<DumpRange> spaced;
         for (int32_t at = 0; at + 4 <= 0x100 && spaced.size() < 0x33; at += 5)
