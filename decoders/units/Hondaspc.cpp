@@ -163,18 +163,18 @@ std::vector<Block> scanBlocks(const DumpReader& dump) {
     for (int32_t end = dump.size(); end > 0 && blocks.size() < kMaxBlocks;) {
         const int64_t rowsBelow = (int64_t(end) + kRow - 1) / kRow;
         // A trailer before the dump's start (a row ending at 16) is absent, so heads no block.
-        const auto header = dump.scanU32be(
+        const auto trailerFound = dump.scanU32be(
             end - kTrailerBeforeEnd, -kRow, rowsBelow, [](int64_t at, uint32_t trailer) {
                 const uint16_t length = uint16_t(trailer >> 16);
                 const uint16_t tag = uint16_t(trailer);
                 return length != kBlankWord && length != kErasedWord && tag != kBlankWord &&
                        tag != kErasedWord && length % kRow == 0 && length <= at + kTrailerBeforeEnd;
             });
-        if (!header)
+        if (!trailerFound)
             break;
-        const int32_t blockEnd = int32_t(header->offset + kTrailerBeforeEnd);
-        const uint16_t length = uint16_t(header->value >> 16);
-        blocks.push_back({blockEnd - length, blockEnd, uint16_t(header->value)});
+        const int32_t blockEnd = int32_t(trailerFound->offset + kTrailerBeforeEnd);
+        const uint16_t length = uint16_t(trailerFound->value >> 16);
+        blocks.push_back({blockEnd - length, blockEnd, uint16_t(trailerFound->value)});
         end = blockEnd - length;
     }
     printLog("Found %d number of blocks", int(blocks.size()));
