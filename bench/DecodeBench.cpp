@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Decode time per dump for every registered decoder, on erased, zeroed and random dumps, and per
-// sample dump with the recording of read bytes off and on.
+// Decode time per dump for every registered decoder, on erased, zeroed and random dumps made for
+// it; and per sample dump and per made dump with the recording of read bytes off and on.
 #include "ExplainDecoder.h"
 #include "PrintLog.h"
 #include "Registry.h"
@@ -77,12 +77,19 @@ void decodeSample(benchmark::State& state, const SampleDump* sample, bool record
 int main(int argc, char** argv) {
     const std::pair<const char*, int> fills[] = {
         {"erased", 0xFF}, {"zeroed", 0x00}, {"random", -1}};
+    // The made dumps are also decoded as the samples are, with recording off and on.
+    static std::vector<SampleDump> madeDumps;
     for (const UnitType& type : unitTypes()) {
         for (const auto& [name, fill] : fills) {
             const std::string label =
-                "decode/" + std::to_string(type.id) + "-" + type.decoderClass + "/" + name;
-            benchmark::RegisterBenchmark(label.c_str(), decodeDump, type.id, fill)
+                std::to_string(type.id) + "-" + type.decoderClass + "/" + name;
+            benchmark::RegisterBenchmark(("decode/" + label).c_str(), decodeDump, type.id, fill)
                 ->Unit(benchmark::kMicrosecond);
+            SampleDump made;
+            made.typeId = type.id;
+            made.fileName = label;
+            made.bytes = makeDump(size_t(type.dumpSize), fill);
+            madeDumps.push_back(std::move(made));
         }
     }
     static const std::vector<SampleDump> samples = [] {
@@ -91,13 +98,14 @@ int main(int argc, char** argv) {
             all.push_back(std::move(erased));
         return all;
     }();
-    for (const SampleDump& sample : samples)
-        for (const bool recording : {false, true}) {
-            const std::string label =
-                "sample/" + sample.fileName + (recording ? "/recording" : "/plain");
-            benchmark::RegisterBenchmark(label.c_str(), decodeSample, &sample, recording)
-                ->Unit(benchmark::kMicrosecond);
-        }
+    for (const auto& [prefix, dumps] : {std::pair{"sample/", &samples}, {"made/", &madeDumps}})
+        for (const SampleDump& dump : *dumps)
+            for (const bool recording : {false, true}) {
+                const std::string label =
+                    prefix + dump.fileName + (recording ? "/recording" : "/plain");
+                benchmark::RegisterBenchmark(label.c_str(), decodeSample, &dump, recording)
+                    ->Unit(benchmark::kMicrosecond);
+            }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
