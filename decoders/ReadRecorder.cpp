@@ -304,10 +304,19 @@ void ReadRecorder::forEachDumpPiece(uintptr_t address, int64_t length, Piece pie
         return;
     }
     const uintptr_t end = address + uintptr_t(length);
+    // Reads of a copy mostly fall inside the same alias as the read before.
+    if (m_aliasHint < m_aliases.size()) {
+        const Alias& hint = m_aliases[m_aliasHint];
+        if (address >= hint.start && end <= hint.start + uintptr_t(hint.length)) {
+            piece(0, hint.dumpOffset + int64_t(address - hint.start), length);
+            return;
+        }
+    }
     auto alias = std::upper_bound(m_aliases.begin(), m_aliases.end(), address,
                                   [](uintptr_t a, const Alias& b) { return a < b.start; });
     if (alias != m_aliases.begin())
         --alias;
+    m_aliasHint = size_t(alias - m_aliases.begin());
     for (; alias != m_aliases.end() && alias->start < end; ++alias) {
         const uintptr_t from = std::max(address, alias->start);
         const uintptr_t to = std::min(end, alias->start + uintptr_t(alias->length));
@@ -317,39 +326,48 @@ void ReadRecorder::forEachDumpPiece(uintptr_t address, int64_t length, Piece pie
     }
 }
 
-void ReadRecorder::forgetAliases(uintptr_t start, int64_t length) {
-    const uintptr_t end = start + uintptr_t(length);
-    std::vector<Alias> kept;
-    kept.reserve(m_aliases.size() + 2);
-    for (const Alias& alias : m_aliases) {
-        const uintptr_t aliasEnd = alias.start + uintptr_t(alias.length);
-        if (aliasEnd <= start || alias.start >= end) {
-            kept.push_back(alias);
-            continue;
-        }
-        // The parts of an older copy that the new one does not overwrite still hold dump bytes.
-        if (alias.start < start)
-            kept.push_back({alias.start, int64_t(start - alias.start), alias.dumpOffset});
-        if (aliasEnd > end)
-            kept.push_back(
-                {end, int64_t(aliasEnd - end), alias.dumpOffset + int64_t(end - alias.start)});
-    }
-    m_aliases.swap(kept);
-}
-
 void ReadRecorder::noteCopy(const uint8_t* from, int64_t length, const uint8_t* to) {
     if (length <= 0)
         return;
-    const uintptr_t destination = reinterpret_cast<uintptr_t>(to);
-    std::vector<Alias> copied;
-    forEachDumpPiece(reinterpret_cast<uintptr_t>(from), length,
-                     [&](int64_t position, int64_t offset, int64_t pieceLength) {
-                         copied.push_back({destination + uintptr_t(position), pieceLength, offset});
-                     });
-    forgetAliases(destination, length);
-    m_aliases.insert(m_aliases.end(), copied.begin(), copied.end());
-    std::sort(m_aliases.begin(), m_aliases.end(),
-              [](const Alias& a, const Alias& b) { return a.start < b.start; });
+    const uintptr_t start = reinterpret_cast<uintptr_t>(to);
+    const uintptr_t end = start + uintptr_t(length);
+    // The aliases that the copy overwrites, wholly or in part. They are sorted and apart, so
+    // their ends ascend too.
+    const auto first =
+        std::partition_point(m_aliases.begin(), m_aliases.end(), [start](const Alias& alias) {
+            return alias.start + uintptr_t(alias.length) <= start;
+        });
+    auto last = first;
+    while (last != m_aliases.end() && last->start < end)
+        ++last;
+    // What replaces them: the parts of older copies that this one does not overwrite, which still
+    // hold dump bytes, around the pieces of this one. The pieces are looked up before anything is
+    // replaced, for the copy may come from a buffer that it overwrites.
+    m_replacement.clear();
+    if (first != last && first->start < start)
+        m_replacement.push_back({first->start, int64_t(start - first->start), first->dumpOffset});
+    forEachDumpPiece(
+        reinterpret_cast<uintptr_t>(from), length,
+        [&](int64_t position, int64_t offset, int64_t pieceLength) {
+            m_replacement.push_back({start + uintptr_t(position), pieceLength, offset});
+        });
+    if (first != last) {
+        const Alias& lastOverwritten = *(last - 1);
+        const uintptr_t lastEnd = lastOverwritten.start + uintptr_t(lastOverwritten.length);
+        if (lastEnd > end)
+            m_replacement.push_back(
+                {end, int64_t(lastEnd - end),
+                 lastOverwritten.dumpOffset + int64_t(end - lastOverwritten.start)});
+    }
+    // Copies appended one after the other, as a chain of pages is assembled, only add at the end.
+    const size_t index = size_t(first - m_aliases.begin());
+    const size_t overwritten = size_t(last - first);
+    if (m_replacement.size() > overwritten)
+        m_aliases.insert(last, m_replacement.size() - overwritten, Alias{});
+    else
+        m_aliases.erase(first + std::ptrdiff_t(m_replacement.size()), last);
+    std::copy(m_replacement.begin(), m_replacement.end(),
+              m_aliases.begin() + std::ptrdiff_t(index));
 }
 
 ScopedReadRecording::ScopedReadRecording(ReadRecorder& recorder)

@@ -87,7 +87,6 @@ private:
     // that holds dump bytes, directly or through an alias; `position` counts from `address`.
     template <class Piece>
     void forEachDumpPiece(uintptr_t address, int64_t length, Piece piece) const;
-    void forgetAliases(uintptr_t start, int64_t length);
 
     static inline ReadRecorder* s_active = nullptr;
 
@@ -103,6 +102,10 @@ private:
     std::vector<Scan> m_scans;
     // Sorted by start, never overlapping.
     std::vector<Alias> m_aliases;
+    // The alias that the last read of a copy began in: only a guess, checked before it is used.
+    mutable size_t m_aliasHint = 0;
+    // Kept between copies, so that noting one allocates nothing once it has grown.
+    std::vector<Alias> m_replacement;
 };
 
 /// Makes `recorder` the active one for as long as this object lives.

@@ -250,6 +250,35 @@ TEST(ReadRecorderTest, CopiesKeepPointingAtTheDumpUntilOverwritten) {
     EXPECT_FALSE(reader.copy(0xFE, 4, buffer.data())) << "a copy past the end copies nothing";
 }
 
+TEST(ReadRecorderTest, CopiesOfCopiesAndReusedBuffersPointAtTheRightBytes) {
+    std::array<uint8_t, 0x100> dump{};
+    std::array<uint8_t, 0x20> chain{};
+    std::array<uint8_t, 0x10> other{};
+    ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+    const ScopedReadRecording recording(recorder);
+    const DumpReader reader(dump.data(), int32_t(dump.size()));
+    const DumpReader chained(chain.data(), int32_t(chain.size()));
+    ASSERT_TRUE(reader.copy(0x80, 0x10, chain.data()));
+    ASSERT_TRUE(reader.copy(0x40, 0x10, chain.data() + 0x10));
+    // A copy of the copy, across both of its pieces.
+    ASSERT_TRUE(chained.copy(0x08, 0x10, other.data()));
+    DumpReader(other.data(), int32_t(other.size())).u32be(0x06);
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x40, 0x41}, {0x8E, 0x8F}}));
+    // The buffer reused for the next chain: each page replaces the one it overwrites.
+    ASSERT_TRUE(reader.copy(0x10, 0x10, chain.data()));
+    ASSERT_TRUE(reader.copy(0xC0, 0x10, chain.data() + 0x10));
+    chained.u8(0x02);
+    chained.u8(0x1E);
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x12, 0x12}, {0xCE, 0xCE}}));
+    // A copy straddling two earlier ones leaves their outer parts.
+    ASSERT_TRUE(reader.copy(0x00, 0x04, chain.data() + 0x0E));
+    chained.u32be(0x0C);
+    chained.u32be(0x10);
+    chained.u32be(0x12);
+    EXPECT_EQ(recorder.takeRanges(),
+              (std::vector<DumpRange>{{0x00, 0x03}, {0x1C, 0x1D}, {0xC2, 0xC5}}));
+}
+
 // Reads in the orders decoders make them, each with the ranges they must come to.
 struct ReadPattern {
     const char* name;
