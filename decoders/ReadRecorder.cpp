@@ -68,6 +68,12 @@ struct Before {
 // Sorts the runs in place. Decoders read in a few ascending sweeps, or in one descending one:
 // merging the sweeps, each sorted already (reversed when it ran downwards), is linear then.
 void sortRuns(DumpRange* runs, size_t count) {
+    // A merge allocates; a short list is sorted quicker in place.
+    constexpr size_t kMostRunsSortedInPlace = 64;
+    if (count <= kMostRunsSortedInPlace) {
+        std::sort(runs, runs + count, Before{});
+        return;
+    }
     constexpr size_t kMostSweepsMerged = 16;
     std::array<size_t, kMostSweepsMerged + 1> sweepEnds{};
     size_t sweeps = 0;
