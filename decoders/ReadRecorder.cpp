@@ -59,6 +59,27 @@ void openRun(uintptr_t start, uintptr_t end) {
     recording.end[kNewer] = end;
 }
 
+// Notes the read [start, end) of the dump when an open run continues it or the list has room for
+// a run closed to make way; false when it lies outside the dump or the list must grow first.
+// Closing the older run is a store here, rather than a call to closeOpenRun, which may grow
+// the list.
+inline bool noteDumpReadIfRoom(uintptr_t start, uintptr_t end) {
+    Recording& recording = s_recording;
+    if (end > recording.dumpEnd)
+        return false;
+    if (extendOpenRun(start, end))
+        return true;
+    if (start < recording.dumpStart || recording.next == recording.roomEnd)
+        return false;
+    if (recording.start[kOlder] < recording.end[kOlder]) {
+        recording.next->first = int32_t(recording.start[kOlder] - recording.dumpStart);
+        recording.next->last = int32_t(recording.end[kOlder] - recording.dumpStart - 1);
+        ++recording.next;
+    }
+    openRun(start, end);
+    return true;
+}
+
 struct Before {
     bool operator()(const DumpRange& a, const DumpRange& b) const {
         return a.first < b.first || (a.first == b.first && a.last < b.last);
@@ -124,34 +145,36 @@ ReadRecorder::ReadRecorder(const uint8_t* dump, int32_t size)
     , m_runs(new DumpRange[m_runRoom]) {}
 
 void ReadRecorder::noteRead(const uint8_t* at, int64_t length) {
-    Recording& recording = s_recording;
     const uintptr_t start = reinterpret_cast<uintptr_t>(at);
     const uintptr_t end = start + uintptr_t(length);
-    if (end <= recording.dumpEnd) {
-        if (extendOpenRun(start, end))
-            return;
-        // A new run while the list has room: closing the older run is a store, done here
-        // rather than through closeOpenRun, which may grow the list.
-        if (start >= recording.dumpStart && recording.next != recording.roomEnd) {
-            if (recording.start[kOlder] < recording.end[kOlder]) {
-                recording.next->first = int32_t(recording.start[kOlder] - recording.dumpStart);
-                recording.next->last = int32_t(recording.end[kOlder] - recording.dumpStart - 1);
-                ++recording.next;
-            }
-            openRun(start, end);
-            return;
-        }
-    }
-    noteOtherRead(start, end);
+    if (!noteDumpReadIfRoom(start, end))
+        noteOtherRead(start, end);
 }
 
 void ReadRecorder::noteOtherRead(uintptr_t start, uintptr_t end) {
-    if (ReadRecorder* recorder = s_active)
-        recorder->forEachDumpPiece(
-            start, int64_t(end - start), [recorder](int64_t, int64_t offset, int64_t pieceLength) {
-                const uintptr_t pieceStart = recorder->m_base + uintptr_t(offset);
-                recorder->noteSpan(pieceStart, pieceStart + uintptr_t(pieceLength));
-            });
+    ReadRecorder* const recorder = s_active;
+    if (!recorder)
+        return;
+    // A read of a copy that lies inside the same alias as the read before it, as reads of a
+    // reassembled chain mostly do, is noted as a read of the dump as cheaply as one.
+    if (recorder->m_aliasHint < recorder->m_aliases.size()) {
+        const Alias& hint = recorder->m_aliases[recorder->m_aliasHint];
+        if (start >= hint.start && end <= hint.start + uintptr_t(hint.length)) {
+            const uintptr_t inDump =
+                recorder->m_base + uintptr_t(hint.dumpOffset) + (start - hint.start);
+            if (noteDumpReadIfRoom(inDump, inDump + (end - start)))
+                return;
+        }
+    }
+    recorder->notePieces(start, end);
+}
+
+void ReadRecorder::notePieces(uintptr_t start, uintptr_t end) {
+    forEachDumpPiece(start, int64_t(end - start),
+                     [this](int64_t, int64_t offset, int64_t pieceLength) {
+                         const uintptr_t pieceStart = m_base + uintptr_t(offset);
+                         noteSpan(pieceStart, pieceStart + uintptr_t(pieceLength));
+                     });
 }
 
 void ReadRecorder::noteSpan(uintptr_t start, uintptr_t end) {
@@ -310,14 +333,6 @@ void ReadRecorder::forEachDumpPiece(uintptr_t address, int64_t length, Piece pie
         return;
     }
     const uintptr_t end = address + uintptr_t(length);
-    // Reads of a copy mostly fall inside the same alias as the read before.
-    if (m_aliasHint < m_aliases.size()) {
-        const Alias& hint = m_aliases[m_aliasHint];
-        if (address >= hint.start && end <= hint.start + uintptr_t(hint.length)) {
-            piece(0, hint.dumpOffset + int64_t(address - hint.start), length);
-            return;
-        }
-    }
     auto alias = std::upper_bound(m_aliases.begin(), m_aliases.end(), address,
                                   [](uintptr_t a, const Alias& b) { return a < b.start; });
     if (alias != m_aliases.begin())

@@ -72,6 +72,8 @@ private:
     // Notes a read that lies partly or wholly outside the dump (of a copy, say), or that opens
     // a run when the list is full.
     static void noteOtherRead(uintptr_t start, uintptr_t end);
+    // Notes the dump bytes that [start, end) holds, directly or through aliases.
+    void notePieces(uintptr_t start, uintptr_t end);
     // Notes the dump addresses [start, end), of this recorder's dump.
     void noteSpan(uintptr_t start, uintptr_t end);
     // Moves open run `run` (the newer or the older) into the list, growing it when full; the
@@ -102,7 +104,7 @@ private:
     std::vector<Scan> m_scans;
     // Sorted by start, never overlapping.
     std::vector<Alias> m_aliases;
-    // The alias that the last read of a copy began in: only a guess, checked before it is used.
+    // The alias that the last read of a copy looked up began in: a guess, checked before use.
     mutable size_t m_aliasHint = 0;
     // Kept between copies, so that noting one allocates nothing once it has grown.
     std::vector<Alias> m_replacement;
