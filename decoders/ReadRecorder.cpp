@@ -155,8 +155,8 @@ void ReadRecorder::noteOtherRead(uintptr_t start, uintptr_t end) {
     ReadRecorder* const recorder = s_active;
     if (!recorder)
         return;
-    // A read of a copy that lies inside the same alias as the read before it, as reads of a
-    // reassembled chain mostly do, is noted as a read of the dump as cheaply as one.
+    // A read of a copy that lies inside the alias of the last one looked up, as reads of a
+    // reassembled chain mostly do, is noted as cheaply as a read of the dump.
     if (recorder->m_aliasHint < recorder->m_aliases.size()) {
         const Alias& hint = recorder->m_aliases[recorder->m_aliasHint];
         if (start >= hint.start && end <= hint.start + uintptr_t(hint.length)) {
