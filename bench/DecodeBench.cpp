@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Decode time per dump for every registered decoder, on erased, zeroed and random dumps made for
 // it; and per sample dump and per made dump with the recording of read bytes off and on.
-#include "ExplainDecoder.h"
+#include "KeptReport.h"
 #include "PrintLog.h"
 #include "Registry.h"
 #include "RunDecoder.h"
@@ -45,31 +45,14 @@ void decodeDump(benchmark::State& state, int32_t typeId, int fill) {
     benchmark::DoNotOptimize(sink.bytes);
 }
 
-// Keeps every entry's text, as a front end keeps the report it shows.
-class KeepingSink : public ReportSink {
-public:
-    void append(std::string_view entry) override { entries.emplace_back(entry); }
-    std::vector<std::string> entries;
-};
-
-// A sample decoded with recording off (the report kept as text) or on (the report kept as
-// text with each entry's ranges): the difference is the cost of recording.
+// A sample decoded with recording off or on, its report kept.
 void decodeSample(benchmark::State& state, const SampleDump* sample, bool recording) {
-    KeepingSink sink;
-    const ScopedReportSink installed(&sink);
-    std::vector<ExplainedEntry> entries;
-    for (auto _ : state) {
-        const std::unique_ptr<ecuDTC> decoder = createDecoder(sample->typeId);
-        if (recording) {
-            entries.clear();
-            explainDecoder(*decoder, sample->bytes.data(), sample->bytes.size(), entries);
-        } else {
-            sink.entries.clear();
-            runDecoder(*decoder, sample->bytes.data(), sample->bytes.size());
-        }
-    }
-    benchmark::DoNotOptimize(sink.entries.data());
-    benchmark::DoNotOptimize(entries.data());
+    KeptReport report;
+    const ScopedReportSink installed(&report);
+    for (auto _ : state)
+        report.decode(sample->typeId, sample->bytes, recording);
+    benchmark::DoNotOptimize(report.texts.data());
+    benchmark::DoNotOptimize(report.explained.data());
 }
 
 } // namespace

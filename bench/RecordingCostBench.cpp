@@ -2,28 +2,19 @@
 // What recording the read bytes costs on the hostile dumps: every dump of every type's size is
 // decoded with recording off and on, and the dumps whose decode takes the longest with it on,
 // relative to off, are listed. Usage: recording_cost_bench [how many to list, 10 by default]
-#include "ExplainDecoder.h"
 #include "HostileDumps.h"
+#include "KeptReport.h"
 #include "PrintLog.h"
 #include "Registry.h"
-#include "RunDecoder.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-
-// Keeps every entry's text, as a front end keeps the report it shows.
-class KeepingSink : public ReportSink {
-public:
-    void append(std::string_view entry) override { entries.emplace_back(entry); }
-    std::vector<std::string> entries;
-};
 
 // The shortest mean time of one decode, in microseconds, over batches that each run for at
 // least kBatch: the least disturbed batch stands for the decode.
@@ -31,23 +22,15 @@ double decodeTime(const UnitType& type, const std::vector<uint8_t>& dump, bool r
     using Clock = std::chrono::steady_clock;
     constexpr auto kBatch = std::chrono::microseconds(300);
     constexpr int kBatches = 7;
-    KeepingSink sink;
-    const ScopedReportSink installed(&sink);
-    std::vector<ExplainedEntry> entries;
+    KeptReport report;
+    const ScopedReportSink installed(&report);
     double best = 1e300;
     for (int batch = 0; batch < kBatches; ++batch) {
         const Clock::time_point start = Clock::now();
         Clock::duration elapsed{};
         int decodes = 0;
         do {
-            const std::unique_ptr<ecuDTC> decoder = createDecoder(type.id);
-            if (recording) {
-                entries.clear();
-                explainDecoder(*decoder, dump.data(), dump.size(), entries);
-            } else {
-                sink.entries.clear();
-                runDecoder(*decoder, dump.data(), dump.size());
-            }
+            report.decode(type.id, dump, recording);
             ++decodes;
             elapsed = Clock::now() - start;
         } while (elapsed < kBatch);
