@@ -21,8 +21,8 @@ constexpr size_t kOlder = 1;
 // continues neither: a decoder that reads two tables side by side, such as flag bytes and their
 // copies, extends both. A run is empty when its start lies past its end. Starts and ends are
 // kept apart, so that no run is ever copied whole: read back as one piece just after it was
-// written as two, it would stall. The dump bounds are empty while no recorder is active, so
-// that no read lies in the dump then.
+// written as two, it would stall. The dump bounds and the copy are empty while no recorder is
+// active, so that no read lies in either then.
 struct Recording {
     std::array<uintptr_t, 2> start;
     std::array<uintptr_t, 2> end;
@@ -31,10 +31,20 @@ struct Recording {
     // Where the next closed run goes, as dump offsets, and the end of the room for them.
     DumpRange* next;
     DumpRange* roomEnd;
+    // The copied span that the last read of a copy fell in, [copyStart, copyEnd), and the dump
+    // address of its first byte: reads of a reassembled block mostly fall in the same one.
+    uintptr_t copyStart;
+    uintptr_t copyEnd;
+    uintptr_t copyInDump;
 };
 constexpr Recording kNotRecording = {
-    {kNoAddress, kNoAddress}, {0, 0}, kNoAddress, 0, nullptr, nullptr};
+    {kNoAddress, kNoAddress}, {0, 0}, kNoAddress, 0, nullptr, nullptr, kNoAddress, 0, 0};
 Recording s_recording = kNotRecording;
+
+void forgetCopy() {
+    s_recording.copyStart = kNoAddress;
+    s_recording.copyEnd = 0;
+}
 
 // Extends whichever open run [start, end) continues, if one does.
 bool extendOpenRun(uintptr_t start, uintptr_t end) {
@@ -147,33 +157,29 @@ ReadRecorder::ReadRecorder(const uint8_t* dump, int32_t size)
 void ReadRecorder::noteRead(const uint8_t* at, int64_t length) {
     const uintptr_t start = reinterpret_cast<uintptr_t>(at);
     const uintptr_t end = start + uintptr_t(length);
-    if (!noteDumpReadIfRoom(start, end))
-        noteOtherRead(start, end);
+    if (noteDumpReadIfRoom(start, end))
+        return;
+    const Recording& recording = s_recording;
+    if (start >= recording.copyStart && end <= recording.copyEnd) {
+        const uintptr_t inDump = recording.copyInDump + (start - recording.copyStart);
+        if (noteDumpReadIfRoom(inDump, inDump + (end - start)))
+            return;
+    }
+    noteOtherRead(start, end);
 }
 
 void ReadRecorder::noteOtherRead(uintptr_t start, uintptr_t end) {
-    ReadRecorder* const recorder = s_active;
-    if (!recorder)
-        return;
-    // A read of a copy that lies inside the alias of the last one looked up, as reads of a
-    // reassembled chain mostly do, is noted as cheaply as a read of the dump.
-    if (recorder->m_aliasHint < recorder->m_aliases.size()) {
-        const Alias& hint = recorder->m_aliases[recorder->m_aliasHint];
-        if (start >= hint.start && end <= hint.start + uintptr_t(hint.length)) {
-            const uintptr_t inDump =
-                recorder->m_base + uintptr_t(hint.dumpOffset) + (start - hint.start);
-            if (noteDumpReadIfRoom(inDump, inDump + (end - start)))
-                return;
-        }
-    }
-    recorder->notePieces(start, end);
+    if (ReadRecorder* const recorder = s_active)
+        recorder->notePieces(start, end);
 }
 
 void ReadRecorder::notePieces(uintptr_t start, uintptr_t end) {
     forEachDumpPiece(start, int64_t(end - start),
                      [this](int64_t, int64_t offset, int64_t pieceLength) {
                          const uintptr_t pieceStart = m_base + uintptr_t(offset);
-                         noteSpan(pieceStart, pieceStart + uintptr_t(pieceLength));
+                         const uintptr_t pieceEnd = pieceStart + uintptr_t(pieceLength);
+                         if (!noteDumpReadIfRoom(pieceStart, pieceEnd))
+                             noteSpan(pieceStart, pieceEnd);
                      });
 }
 
@@ -257,6 +263,9 @@ void ReadRecorder::suspend() {
 
 std::vector<DumpRange> ReadRecorder::takeRanges() {
     const bool recording = s_active == this;
+    // Most entries follow a few reads that the open runs still hold.
+    if (recording && s_recording.next == m_runs.get() && m_scans.empty())
+        return takeOpenRuns();
     if (recording)
         suspend();
     DumpRange* const runs = m_runs.get();
@@ -302,6 +311,28 @@ std::vector<DumpRange> ReadRecorder::takeRanges() {
     return ranges;
 }
 
+std::vector<DumpRange> ReadRecorder::takeOpenRuns() {
+    Recording& recording = s_recording;
+    std::array<DumpRange, 2> runs;
+    size_t count = 0;
+    for (const size_t run : {kOlder, kNewer}) {
+        if (recording.start[run] < recording.end[run])
+            runs[count++] = {int32_t(recording.start[run] - m_base),
+                             int32_t(recording.end[run] - m_base - 1)};
+        recording.start[run] = kNoAddress;
+        recording.end[run] = 0;
+    }
+    if (count == 2) {
+        if (Before{}(runs[1], runs[0]))
+            std::swap(runs[0], runs[1]);
+        if (runs[1].first <= runs[0].last + 1) {
+            runs[0].last = std::max(runs[0].last, runs[1].last);
+            count = 1;
+        }
+    }
+    return std::vector<DumpRange>(runs.begin(), runs.begin() + std::ptrdiff_t(count));
+}
+
 void ReadRecorder::writeReads(const DumpRange* runs, size_t count, bool forwards, DumpRange* out,
                               size_t reads) const {
     // Backwards, each run's reads go before those of the runs already written.
@@ -333,11 +364,24 @@ void ReadRecorder::forEachDumpPiece(uintptr_t address, int64_t length, Piece pie
         return;
     }
     const uintptr_t end = address + uintptr_t(length);
-    auto alias = std::upper_bound(m_aliases.begin(), m_aliases.end(), address,
-                                  [](uintptr_t a, const Alias& b) { return a < b.start; });
-    if (alias != m_aliases.begin())
+    const auto holdsAddress = [address](const Alias& alias) {
+        return address >= alias.start && address - alias.start < uintptr_t(alias.length);
+    };
+    // A block read front to back moves from one copied page on to the next.
+    auto alias = m_aliasHint + 1 < m_aliases.size() && holdsAddress(m_aliases[m_aliasHint + 1])
+                     ? m_aliases.begin() + std::ptrdiff_t(m_aliasHint + 1)
+                     : std::upper_bound(m_aliases.begin(), m_aliases.end(), address,
+                                        [](uintptr_t a, const Alias& b) { return a < b.start; });
+    if (alias != m_aliases.begin() && (alias == m_aliases.end() || !holdsAddress(*alias)))
         --alias;
-    m_aliasHint = size_t(alias - m_aliases.begin());
+    if (alias != m_aliases.end() && holdsAddress(*alias)) {
+        m_aliasHint = size_t(alias - m_aliases.begin());
+        if (s_active == this) {
+            s_recording.copyStart = alias->start;
+            s_recording.copyEnd = alias->start + uintptr_t(alias->length);
+            s_recording.copyInDump = m_base + uintptr_t(alias->dumpOffset);
+        }
+    }
     for (; alias != m_aliases.end() && alias->start < end; ++alias) {
         const uintptr_t from = std::max(address, alias->start);
         const uintptr_t to = std::min(end, alias->start + uintptr_t(alias->length));
@@ -353,11 +397,15 @@ void ReadRecorder::noteCopy(const uint8_t* from, int64_t length, const uint8_t* 
     const uintptr_t start = reinterpret_cast<uintptr_t>(to);
     const uintptr_t end = start + uintptr_t(length);
     // The aliases that the copy overwrites, wholly or in part. They are sorted and apart, so
-    // their ends ascend too.
+    // their ends ascend too. Copies appended one after the other, as a chain of pages is
+    // assembled, lie past them all.
+    const auto endsBeforeCopy = [start](const Alias& alias) {
+        return alias.start + uintptr_t(alias.length) <= start;
+    };
     const auto first =
-        std::partition_point(m_aliases.begin(), m_aliases.end(), [start](const Alias& alias) {
-            return alias.start + uintptr_t(alias.length) <= start;
-        });
+        m_aliases.empty() || endsBeforeCopy(m_aliases.back())
+            ? m_aliases.end()
+            : std::partition_point(m_aliases.begin(), m_aliases.end(), endsBeforeCopy);
     auto last = first;
     while (last != m_aliases.end() && last->start < end)
         ++last;
@@ -380,15 +428,20 @@ void ReadRecorder::noteCopy(const uint8_t* from, int64_t length, const uint8_t* 
                 {end, int64_t(lastEnd - end),
                  lastOverwritten.dumpOffset + int64_t(end - lastOverwritten.start)});
     }
-    // Copies appended one after the other, as a chain of pages is assembled, only add at the end.
     const size_t index = size_t(first - m_aliases.begin());
     const size_t overwritten = size_t(last - first);
-    if (m_replacement.size() > overwritten)
-        m_aliases.insert(last, m_replacement.size() - overwritten, Alias{});
-    else
-        m_aliases.erase(first + std::ptrdiff_t(m_replacement.size()), last);
-    std::copy(m_replacement.begin(), m_replacement.end(),
-              m_aliases.begin() + std::ptrdiff_t(index));
+    if (overwritten == 0) {
+        m_aliases.insert(first, m_replacement.begin(), m_replacement.end());
+    } else {
+        if (m_replacement.size() > overwritten)
+            m_aliases.insert(last, m_replacement.size() - overwritten, Alias{});
+        else
+            m_aliases.erase(first + std::ptrdiff_t(m_replacement.size()), last);
+        std::copy(m_replacement.begin(), m_replacement.end(),
+                  m_aliases.begin() + std::ptrdiff_t(index));
+    }
+    // What the last read of a copy fell in may have been overwritten.
+    forgetCopy();
 }
 
 ScopedReadRecording::ScopedReadRecording(ReadRecorder& recorder)

@@ -42,8 +42,8 @@ public:
     /// row costs one call rather than one per row.
     static void noteStridedReads(const uint8_t* at, int64_t length, int64_t step, int64_t count);
 
-    /// Notes that the `length` bytes at `from` were copied to `to`: later reads at `to` count as
-    /// reads of what `from` held.
+    /// Notes, for this recorder, which must be the active one, that the `length` bytes at
+    /// `from` were copied to `to`: later reads at `to` count as reads of what `from` held.
     void noteCopy(const uint8_t* from, int64_t length, const uint8_t* to);
 
 private:
@@ -69,8 +69,8 @@ private:
     // Makes this recorder the one reads go to, or stops that.
     void resume();
     void suspend();
-    // Notes a read that lies partly or wholly outside the dump (of a copy, say), or that opens
-    // a run when the list is full.
+    // Notes a read that lies partly or wholly outside the dump and outside the copied span the
+    // last read of a copy fell in, or that opens a run when the list is full.
     static void noteOtherRead(uintptr_t start, uintptr_t end);
     // Notes the dump bytes that [start, end) holds, directly or through aliases.
     void notePieces(uintptr_t start, uintptr_t end);
@@ -81,6 +81,8 @@ private:
     void closeOpenRun(size_t run);
     // Grows the list, if need be, so that `runs` more fit.
     void makeRoom(size_t runs);
+    // Takes the ranges while the open runs hold every read since they were last taken.
+    std::vector<DumpRange> takeOpenRuns();
     // Writes the `reads` ranges that the `count` runs and the scans among them stand for into
     // `out`: the runs taken forwards or backwards, each scan's reads in its place, ascending.
     void writeReads(const DumpRange* runs, size_t count, bool forwards, DumpRange* out,

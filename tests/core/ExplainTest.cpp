@@ -279,6 +279,33 @@ TEST(ReadRecorderTest, CopiesOfCopiesAndReusedBuffersPointAtTheRightBytes) {
               (std::vector<DumpRange>{{0x00, 0x03}, {0x1C, 0x1D}, {0xC2, 0xC5}}));
 }
 
+TEST(ReadRecorderTest, GappedReadsOfAChainFollowItsPages) {
+    // Three pages of 0x40 bytes, each with a 12-byte payload after its 4-byte tag, chained.
+    constexpr int32_t kPage = 0x40;
+    constexpr int32_t kTag = 4;
+    constexpr int32_t kPayload = 12;
+    std::array<uint8_t, 3 * kPage> dump{};
+    std::array<uint8_t, 3 * kPayload> chain{};
+    ReadRecorder recorder(dump.data(), int32_t(dump.size()));
+    const ScopedReadRecording recording(recorder);
+    const DumpReader reader(dump.data(), int32_t(dump.size()));
+    for (int32_t page = 0; page < 3; ++page)
+        ASSERT_TRUE(reader.copy(page * kPage + kTag, kPayload, chain.data() + page * kPayload));
+    const auto inDump = [](int32_t k) { return k / kPayload * kPage + kTag + k % kPayload; };
+    const DumpReader block(chain.data(), int32_t(chain.size()));
+    // A byte in every record of 5, then a word across the first page boundary.
+    std::vector<DumpRange> expected;
+    for (int32_t k = 0; k < int32_t(chain.size()); k += 5) {
+        block.u8(k);
+        expected.push_back({inDump(k), inDump(k)});
+    }
+    EXPECT_EQ(recorder.takeRanges(), expected);
+    block.u16be(kPayload - 1);
+    EXPECT_EQ(recorder.takeRanges(),
+              (std::vector<DumpRange>{{inDump(kPayload - 1), inDump(kPayload - 1)},
+                                      {inDump(kPayload), inDump(kPayload)}}));
+}
+
 // Reads in the orders decoders make them, each with the ranges they must come to.
 struct ReadPattern {
     const char* name;
@@ -318,6 +345,10 @@ TEST(ReadRecorderTest, RangesFollowEveryReadingOrder) {
          {{0x30, 8}, {0x30, 8}, {0x00, 1}, {0x32, 2}},
          {{0x00, 0x00}, {0x30, 0x37}}},
         {"more runs than the list first has room for", everyOther(0x80), everyOtherRanges(0x80)},
+        {"two reads, the second just below the first", {{0x20, 2}, {0x10, 0x10}}, {{0x10, 0x21}}},
+        {"two reads apart, the second below the first",
+         {{0x20, 2}, {0x10, 2}},
+         {{0x10, 0x11}, {0x20, 0x21}}},
     };
     std::array<uint8_t, 0x100> dump{};
     for (const ReadPattern& pattern : patterns) {
