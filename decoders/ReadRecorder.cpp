@@ -169,8 +169,29 @@ void ReadRecorder::noteRead(const uint8_t* at, int64_t length) {
 }
 
 void ReadRecorder::noteOtherRead(uintptr_t start, uintptr_t end) {
-    if (ReadRecorder* const recorder = s_active)
+    ReadRecorder* const recorder = s_active;
+    if (recorder && !recorder->noteReadOfNextCopy(start, end))
         recorder->notePieces(start, end);
+}
+
+bool ReadRecorder::noteReadOfNextCopy(uintptr_t start, uintptr_t end) {
+    const size_t next = m_aliasHint + 1;
+    if (next >= m_aliases.size())
+        return false;
+    const Alias& alias = m_aliases[next];
+    if (start < alias.start || end - alias.start > uintptr_t(alias.length))
+        return false;
+    aimAt(next);
+    const uintptr_t inDump = m_base + uintptr_t(alias.dumpOffset) + (start - alias.start);
+    return noteDumpReadIfRoom(inDump, inDump + (end - start));
+}
+
+void ReadRecorder::aimAt(size_t alias) const {
+    m_aliasHint = alias;
+    const Alias& span = m_aliases[alias];
+    s_recording.copyStart = span.start;
+    s_recording.copyEnd = span.start + uintptr_t(span.length);
+    s_recording.copyInDump = m_base + uintptr_t(span.dumpOffset);
 }
 
 void ReadRecorder::notePieces(uintptr_t start, uintptr_t end) {
@@ -364,24 +385,13 @@ void ReadRecorder::forEachDumpPiece(uintptr_t address, int64_t length, Piece pie
         return;
     }
     const uintptr_t end = address + uintptr_t(length);
-    const auto holdsAddress = [address](const Alias& alias) {
-        return address >= alias.start && address - alias.start < uintptr_t(alias.length);
-    };
-    // A block read front to back moves from one copied page on to the next.
-    auto alias = m_aliasHint + 1 < m_aliases.size() && holdsAddress(m_aliases[m_aliasHint + 1])
-                     ? m_aliases.begin() + std::ptrdiff_t(m_aliasHint + 1)
-                     : std::upper_bound(m_aliases.begin(), m_aliases.end(), address,
-                                        [](uintptr_t a, const Alias& b) { return a < b.start; });
-    if (alias != m_aliases.begin() && (alias == m_aliases.end() || !holdsAddress(*alias)))
+    auto alias = std::upper_bound(m_aliases.begin(), m_aliases.end(), address,
+                                  [](uintptr_t a, const Alias& b) { return a < b.start; });
+    if (alias != m_aliases.begin())
         --alias;
-    if (alias != m_aliases.end() && holdsAddress(*alias)) {
-        m_aliasHint = size_t(alias - m_aliases.begin());
-        if (s_active == this) {
-            s_recording.copyStart = alias->start;
-            s_recording.copyEnd = alias->start + uintptr_t(alias->length);
-            s_recording.copyInDump = m_base + uintptr_t(alias->dumpOffset);
-        }
-    }
+    if (alias != m_aliases.end() && address - alias->start < uintptr_t(alias->length) &&
+        s_active == this)
+        aimAt(size_t(alias - m_aliases.begin()));
     for (; alias != m_aliases.end() && alias->start < end; ++alias) {
         const uintptr_t from = std::max(address, alias->start);
         const uintptr_t to = std::min(end, alias->start + uintptr_t(alias->length));
@@ -402,6 +412,14 @@ void ReadRecorder::noteCopy(const uint8_t* from, int64_t length, const uint8_t* 
     const auto endsBeforeCopy = [start](const Alias& alias) {
         return alias.start + uintptr_t(alias.length) <= start;
     };
+    // A page of the dump appended to a chain being assembled.
+    const uintptr_t source = reinterpret_cast<uintptr_t>(from);
+    if ((m_aliases.empty() || endsBeforeCopy(m_aliases.back())) && source >= m_base &&
+        source - m_base <= m_size && uintptr_t(length) <= m_size - (source - m_base)) {
+        m_aliases.push_back({start, length, int64_t(source - m_base)});
+        forgetCopy();
+        return;
+    }
     const auto first =
         m_aliases.empty() || endsBeforeCopy(m_aliases.back())
             ? m_aliases.end()
