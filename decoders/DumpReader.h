@@ -100,10 +100,11 @@ public:
         return int32_t(match - m_data);
     }
 
-    /// The word at which a scan stopped: where it lies and what it holds.
-    struct FoundWord {
+    /// The value at which a scan stopped: where it lies and what it holds.
+    template <class T>
+    struct Found {
         int64_t offset;
-        uint32_t value;
+        T value;
     };
 
     /// Hands the big-endian 32-bit words at `from`, `from + step`, `from + 2 * step` and so on,
@@ -112,28 +113,17 @@ public:
     /// handed out counts as read; the whole scan, one field of every row of a flash say, is
     /// recorded at once rather than word by word.
     template <class Visit>
-    std::optional<FoundWord> scanU32be(int64_t from, int64_t step, int64_t count,
-                                       Visit visit) const {
-        std::optional<FoundWord> stoppedAt;
-        int64_t firstVisited = 0;
-        int64_t visited = 0;
-        int64_t offset = from;
-        for (int64_t i = 0; i < count && !stoppedAt; ++i, offset += step) {
-            if (!contains(offset, 4)) {
-                // Once past an end of the dump and moving away from it, no word lies inside.
-                if (step > 0 ? offset > m_size : offset < 0)
-                    break;
-                continue;
-            }
-            if (visited++ == 0)
-                firstVisited = offset;
-            const uint32_t value = loadU32be(m_data + offset);
-            if (visit(offset, value))
-                stoppedAt = FoundWord{offset, value};
-        }
-        if (m_unrecordedSize < 0 && visited > 0)
-            ReadRecorder::noteStridedReads(m_data + firstVisited, 4, step, visited);
-        return stoppedAt;
+    std::optional<Found<uint32_t>> scanU32be(int64_t from, int64_t step, int64_t count,
+                                             Visit visit) const {
+        return scan<uint32_t>(from, step, count, loadU32be, visit);
+    }
+
+    /// Like scanU32be, for single bytes: the code byte of every record of a table, say.
+    template <class Visit>
+    std::optional<Found<uint8_t>> scanU8(int64_t from, int64_t step, int64_t count,
+                                         Visit visit) const {
+        return scan<uint8_t>(
+            from, step, count, [](const uint8_t* at) { return *at; }, visit);
     }
 
     /// Copies the `length` bytes at `offset` to `out` when they all lie inside; returns whether
@@ -153,6 +143,32 @@ private:
     static uint32_t loadU32be(const uint8_t* at) {
         return uint32_t(at[0]) << 24 | uint32_t(at[1]) << 16 | uint32_t(at[2]) << 8 |
                uint32_t(at[3]);
+    }
+
+    template <class T, class Load, class Visit>
+    std::optional<Found<T>> scan(int64_t from, int64_t step, int64_t count, Load load,
+                                 Visit visit) const {
+        constexpr int64_t kWidth = int64_t(sizeof(T));
+        std::optional<Found<T>> stoppedAt;
+        int64_t firstVisited = 0;
+        int64_t visited = 0;
+        int64_t offset = from;
+        for (int64_t i = 0; i < count && !stoppedAt; ++i, offset += step) {
+            if (!contains(offset, kWidth)) {
+                // Once past an end of the dump and moving away from it, no value lies inside.
+                if (step > 0 ? offset > m_size : offset < 0)
+                    break;
+                continue;
+            }
+            if (visited++ == 0)
+                firstVisited = offset;
+            const T value = load(m_data + offset);
+            if (visit(offset, value))
+                stoppedAt = Found<T>{offset, value};
+        }
+        if (m_unrecordedSize < 0 && visited > 0)
+            ReadRecorder::noteStridedReads(m_data + firstVisited, kWidth, step, visited);
+        return stoppedAt;
     }
 
     // While nothing is recorded a numeric read costs its bounds check alone. A reader made

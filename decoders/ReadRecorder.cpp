@@ -216,28 +216,87 @@ void ReadRecorder::noteStridedReads(const uint8_t* at, int64_t length, int64_t s
     ReadRecorder* const recorder = s_active;
     if (!recorder || count <= 0 || length <= 0)
         return;
-    Recording& recording = s_recording;
+    const Recording& recording = s_recording;
     const uintptr_t first = reinterpret_cast<uintptr_t>(at);
     const uintptr_t last = first + uintptr_t((count - 1) * step);
     const uintptr_t lowest = std::min(first, last);
     const uintptr_t highest = std::max(first, last) + uintptr_t(length);
-    // Reads that overlap or touch, or that are not all of the dump itself, one by one.
-    if (std::abs(step) <= length || lowest < recording.dumpStart || highest > recording.dumpEnd) {
+    if (std::abs(step) > length && lowest >= recording.dumpStart && highest <= recording.dumpEnd)
+        recorder->noteDumpScan(first, length, step, count);
+    else if (step > length)
+        recorder->noteScanOfCopy(first, length, step, count);
+    else
+        // Reads that overlap or touch, or a scan of a copy downwards, read by read.
         for (int64_t i = 0; i < count; ++i)
             noteRead(at + i * step, length);
+}
+
+void ReadRecorder::noteDumpScan(uintptr_t first, int64_t length, int64_t step, int64_t count) {
+    if (count == 1) {
+        if (!noteDumpReadIfRoom(first, first + uintptr_t(length)))
+            noteSpan(first, first + uintptr_t(length));
         return;
     }
-    // Closed in the order they were opened, so that runs read in one direction stay in order.
-    recorder->closeOpenRun(kOlder);
-    recorder->closeOpenRun(kNewer);
-    recorder->makeRoom(1);
+    // Room for the open runs, closed in the order they were opened so that runs read in one
+    // direction stay in order, and for the scan.
+    makeRoom(3);
+    Recording& recording = s_recording;
+    for (const size_t run : {kOlder, kNewer}) {
+        if (recording.start[run] < recording.end[run]) {
+            *recording.next++ = {int32_t(recording.start[run] - m_base),
+                                 int32_t(recording.end[run] - m_base - 1)};
+            recording.start[run] = kNoAddress;
+            recording.end[run] = 0;
+        }
+    }
+    const uintptr_t last = first + uintptr_t((count - 1) * step);
     // The scan stands in the list as the span from its lowest read to its highest; its reads are
     // written out only when the ranges are taken.
-    const int32_t lowestOffset = int32_t(lowest - recording.dumpStart);
-    const int32_t highestOffset = int32_t(highest - recording.dumpStart - 1);
-    recorder->m_scans.push_back({size_t(recording.next - recorder->m_runs.get()), lowestOffset,
-                                 int32_t(length), int32_t(std::abs(step)), int32_t(count)});
+    const int32_t lowestOffset = int32_t(std::min(first, last) - recording.dumpStart);
+    const int32_t highestOffset =
+        int32_t(std::max(first, last) + uintptr_t(length) - recording.dumpStart - 1);
+    m_scans.push_back({size_t(recording.next - m_runs.get()), lowestOffset, int32_t(length),
+                       int32_t(std::abs(step)), int32_t(count)});
     *recording.next++ = {lowestOffset, highestOffset};
+}
+
+void ReadRecorder::noteScanOfCopy(uintptr_t first, int64_t length, int64_t step, int64_t count) {
+    // The reads that lie wholly in one copied span are a scan of the dump bytes it holds; the
+    // spans are looked up in order, as the scan moves up through them.
+    for (int64_t i = 0; i < count;) {
+        const uintptr_t start = first + uintptr_t(i * step);
+        const uintptr_t end = start + uintptr_t(length);
+        const Alias* const alias = aliasHolding(start, end);
+        if (!alias) {
+            noteRead(reinterpret_cast<const uint8_t*>(start), length);
+            ++i;
+            continue;
+        }
+        const uintptr_t aliasEnd = alias->start + uintptr_t(alias->length);
+        const int64_t inAlias = std::min(count - i, int64_t(aliasEnd - end) / step + 1);
+        noteDumpScan(m_base + uintptr_t(alias->dumpOffset) + (start - alias->start), length, step,
+                     inAlias);
+        i += inAlias;
+    }
+}
+
+const ReadRecorder::Alias* ReadRecorder::aliasHolding(uintptr_t start, uintptr_t end) const {
+    const auto holds = [start, end](const Alias& alias) {
+        return start >= alias.start && end - alias.start <= uintptr_t(alias.length);
+    };
+    // Mostly the one looked in last, or the one after it.
+    size_t guess = m_aliasHint;
+    if (guess < m_aliases.size() &&
+        (holds(m_aliases[guess]) || (++guess < m_aliases.size() && holds(m_aliases[guess])))) {
+        aimAt(guess);
+        return &m_aliases[guess];
+    }
+    auto alias = std::upper_bound(m_aliases.begin(), m_aliases.end(), start,
+                                  [](uintptr_t a, const Alias& b) { return a < b.start; });
+    if (alias == m_aliases.begin() || !holds(*(alias - 1)))
+        return nullptr;
+    aimAt(size_t(alias - 1 - m_aliases.begin()));
+    return &*(alias - 1);
 }
 
 void ReadRecorder::makeRoom(size_t runs) {

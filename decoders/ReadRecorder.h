@@ -80,6 +80,14 @@ private:
     void aimAt(size_t alias) const;
     // Notes the dump bytes that [start, end) holds, directly or through aliases.
     void notePieces(uintptr_t start, uintptr_t end);
+    // Notes `count` reads of `length` bytes, `step` apart, from dump address `first` on: as one
+    // entry of the list when there are several, which must not touch.
+    void noteDumpScan(uintptr_t first, int64_t length, int64_t step, int64_t count);
+    // Notes `count` reads of `length` bytes, `step` (> length) apart, upwards from `first`, which
+    // does not lie in the dump: those in one alias as a scan of the dump bytes it holds.
+    void noteScanOfCopy(uintptr_t first, int64_t length, int64_t step, int64_t count);
+    // The alias that holds all of [start, end), or null; it becomes the one looked in first.
+    const Alias* aliasHolding(uintptr_t start, uintptr_t end) const;
     // Notes the dump addresses [start, end), of this recorder's dump.
     void noteSpan(uintptr_t start, uintptr_t end);
     // Moves open run `run` (the newer or the older) into the list, growing it when full; the

@@ -56,15 +56,24 @@ void printIdentifiers(flashPageIndex& index) {
 void decodeRecords(const DumpReader& block, int32_t kind) {
     const int32_t stride = kBytesPerKind * kind;
     const int32_t codeInRecord = kBytesPerKind * (kind - kFirstKind);
+    const auto holdsCode = [](int64_t, uint8_t code) {
+        return code != kEmptyCode && code != kErasedCode;
+    };
     FaultLines faults;
-    for (int32_t r = kFirstRecord; r < block.size(); r += stride) {
-        const std::optional<uint8_t> code = block.u8(r + codeInRecord);
-        const std::optional<uint8_t> errorType = block.u8(r + codeInRecord + kErrorTypeAfterCode);
+    // The records that start inside the block, from the next one that holds a code to the next.
+    for (int64_t record = kFirstRecord; record < block.size();) {
+        const int64_t records = (block.size() - record + stride - 1) / stride;
+        const auto code = block.scanU8(record + codeInRecord, stride, records, holdsCode);
+        if (!code)
+            break;
+        record = code->offset - codeInRecord + stride;
+        const std::optional<uint8_t> errorType = block.u8(code->offset + kErrorTypeAfterCode);
         // A record cut off by the end of the block is empty.
-        if (!code || !errorType || *code == kEmptyCode || *code == kErasedCode)
+        if (!errorType)
             continue;
         char description[kDescriptionSize];
-        describeMapped(mazda6newCodeMap, dtcGenericB, *code, kUndefinedTwoDigits, description);
+        describeMapped(mazda6newCodeMap, dtcGenericB, code->value, kUndefinedTwoDigits,
+                       description);
         faults.print("\tError type (%02X) code %s", *errorType, description);
     }
     faults.printNoDtcIfNone();

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -279,6 +280,18 @@ TEST(ReadRecorderTest, CopiesOfCopiesAndReusedBuffersPointAtTheRightBytes) {
               (std::vector<DumpRange>{{0x00, 0x03}, {0x1C, 0x1D}, {0xC2, 0xC5}}));
 }
 
+// The merged ranges that a set of dump offsets makes up.
+std::vector<DumpRange> rangesOf(const std::set<int32_t>& offsets) {
+    std::vector<DumpRange> ranges;
+    for (const int32_t offset : offsets) {
+        if (!ranges.empty() && ranges.back().last + 1 == offset)
+            ranges.back().last = offset;
+        else
+            ranges.push_back({offset, offset});
+    }
+    return ranges;
+}
+
 TEST(ReadRecorderTest, GappedReadsOfAChainFollowItsPages) {
     // Three pages of 0x40 bytes, each with a 12-byte payload after its 4-byte tag, chained.
     constexpr int32_t kPage = 0x40;
@@ -304,6 +317,15 @@ TEST(ReadRecorderTest, GappedReadsOfAChainFollowItsPages) {
     EXPECT_EQ(recorder.takeRanges(),
               (std::vector<DumpRange>{{inDump(kPayload - 1), inDump(kPayload - 1)},
                                       {inDump(kPayload), inDump(kPayload)}}));
+    // Scans of the chain: a byte every 5, then a word every 7, some of them across a boundary.
+    block.scanU8(0, 5, 99, [](int64_t, uint8_t) { return false; });
+    EXPECT_EQ(recorder.takeRanges(), expected);
+    std::set<int32_t> wordBytes;
+    for (int32_t k = 0; k + 4 <= int32_t(chain.size()); k += 7)
+        for (int32_t b = k; b < k + 4; ++b)
+            wordBytes.insert(inDump(b));
+    block.scanU32be(0, 7, 99, [](int64_t, uint32_t) { return false; });
+    EXPECT_EQ(recorder.takeRanges(), rangesOf(wordBytes));
 }
 
 // Reads in the orders decoders make them, each with the ranges they must come to.
