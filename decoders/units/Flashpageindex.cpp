@@ -2,6 +2,8 @@
 // Page index and chain reassembly for tagged flash pages.
 #include "Flashpageindex.h"
 
+#include <algorithm>
+
 namespace {
 constexpr uint32_t kNoTag = 0;
 constexpr int32_t kNotFound = -1;
@@ -66,17 +68,20 @@ int32_t flashPageIndex::readChain(int32_t offset, Chain& out) const {
     const std::optional<uint32_t> firstTag = m_dump.u32be(offset);
     if (!firstTag)
         return 0;
-    uint32_t tag = *firstTag;
-    int32_t assembled = copyPayload(offset, out.data());
-    for (int32_t pages = 1; pages < kMaxChainPages; ++pages) {
-        const int64_t next = int64_t(offset) + int64_t(pages) * kPageSize;
-        if (!m_dump.contains(next, kPageSize))
-            break;
-        const uint32_t nextTag = m_dump.u32be(next).value_or(kNoTag);
-        if (nextTag != uint32_t(tag + kChainTagStep))
-            break;
-        assembled += copyPayload(int32_t(next), out.data() + assembled);
-        tag = nextTag;
-    }
+    // The chain goes on over the pages after the first that lie wholly inside the dump, while
+    // each one's tag is the tag before it plus the step.
+    const int64_t pagesAfter =
+        std::min<int64_t>(kMaxChainPages - 1, (int64_t(m_dump.size()) - offset) / kPageSize - 1);
+    uint32_t continued = *firstTag;
+    const auto firstNotContinued = m_dump.scanU32be(
+        int64_t(offset) + kPageSize, kPageSize, pagesAfter, [&continued](int64_t, uint32_t tag) {
+            continued += kChainTagStep;
+            return tag != continued;
+        });
+    const int64_t pages = firstNotContinued ? (firstNotContinued->offset - offset) / kPageSize
+                                            : 1 + std::max<int64_t>(pagesAfter, 0);
+    int32_t assembled = 0;
+    for (int64_t page = 0; page < pages; ++page)
+        assembled += copyPayload(int32_t(offset + page * kPageSize), out.data() + assembled);
     return assembled;
 }
