@@ -255,8 +255,14 @@ void ReadRecorder::noteDumpScan(uintptr_t first, int64_t length, int64_t step, i
     const int32_t lowestOffset = int32_t(std::min(first, last) - recording.dumpStart);
     const int32_t highestOffset =
         int32_t(std::max(first, last) + uintptr_t(length) - recording.dumpStart - 1);
-    m_scans.push_back({size_t(recording.next - m_runs.get()), lowestOffset, int32_t(length),
-                       int32_t(std::abs(step)), int32_t(count)});
+    // Field by field: a record built whole on the stack and copied would be read back in other
+    // pieces than it was written in, which stalls.
+    Scan& scan = m_scans.emplace_back();
+    scan.run = size_t(recording.next - m_runs.get());
+    scan.first = lowestOffset;
+    scan.width = int32_t(length);
+    scan.step = int32_t(std::abs(step));
+    scan.count = int32_t(count);
     *recording.next++ = {lowestOffset, highestOffset};
 }
 
@@ -475,7 +481,11 @@ void ReadRecorder::noteCopy(const uint8_t* from, int64_t length, const uint8_t* 
     const uintptr_t source = reinterpret_cast<uintptr_t>(from);
     if ((m_aliases.empty() || endsBeforeCopy(m_aliases.back())) && source >= m_base &&
         source - m_base <= m_size && uintptr_t(length) <= m_size - (source - m_base)) {
-        m_aliases.push_back({start, length, int64_t(source - m_base)});
+        // Field by field, as a scan is noted.
+        Alias& alias = m_aliases.emplace_back();
+        alias.start = start;
+        alias.length = length;
+        alias.dumpOffset = int64_t(source - m_base);
         forgetCopy();
         return;
     }
