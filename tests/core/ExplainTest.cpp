@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -442,6 +443,130 @@ TEST(ReadRecorderTest, AScanRecordsEveryWordItLookedAt) {
     const DumpReader copied(buffer.data(), int32_t(buffer.size()));
     copied.scanU32be(0x08, 0x10, 2, never);
     EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x38, 0x3B}, {0x88, 0x8B}}));
+}
+
+// Random copies between the dump and two buffers, reads and scans of all three, checked against
+// a plain model: which dump byte, if any, each buffer byte holds, and the set of bytes read.
+// Pages are also appended to the second buffer, as a chain is assembled, and reads and copies
+// favour what was copied last.
+TEST(ReadRecorderTest, RandomCopiesReadsAndScansMatchAPlainModel) {
+    constexpr int32_t kDumpSize = 0x200;
+    constexpr int32_t kBufferSize = 0x100;
+    constexpr int32_t kNotFromTheDump = -1;
+    std::array<uint8_t, kDumpSize> dump{};
+    std::array<std::array<uint8_t, kBufferSize>, 2> buffers{};
+    std::array<std::array<int32_t, kBufferSize>, 2> holds;
+    for (auto& buffer : holds)
+        buffer.fill(kNotFromTheDump);
+    std::mt19937 random(12);
+    const auto below = [&random](int32_t n) { return int32_t(random() % uint32_t(n)); };
+
+    ReadRecorder recorder(dump.data(), kDumpSize);
+    const ScopedReadRecording recording(recorder);
+    const DumpReader dumpReader(dump.data(), kDumpSize);
+    const std::array<DumpReader, 2> bufferReaders = {DumpReader(buffers[0].data(), kBufferSize),
+                                                     DumpReader(buffers[1].data(), kBufferSize)};
+    // Sources: 0 the dump, 1 and 2 the buffers.
+    const auto sizeOf = [](int32_t source) { return source == 0 ? kDumpSize : kBufferSize; };
+    const auto readerOf = [&](int32_t source) -> const DumpReader& {
+        return source == 0 ? dumpReader : bufferReaders[size_t(source - 1)];
+    };
+    // The dump offset that byte `at` of a source holds.
+    const auto heldBy = [&holds](int32_t source, int32_t at) {
+        return source == 0 ? at : holds[size_t(source - 1)][size_t(at)];
+    };
+    std::set<int32_t> read;
+    const auto noteModelRead = [&](int32_t source, int64_t at, int64_t length) {
+        if (at < 0 || at + length > sizeOf(source))
+            return;
+        for (int64_t b = at; b < at + length; ++b)
+            if (heldBy(source, int32_t(b)) != kNotFromTheDump)
+                read.insert(heldBy(source, int32_t(b)));
+    };
+    int32_t chainEnd = 0; // where the next page is appended to the second buffer
+    int32_t lastTarget = 1;
+    int32_t lastTo = 0;
+    const auto copy = [&](int32_t source, int32_t from, int32_t length, int32_t target,
+                          int32_t to) {
+        ASSERT_TRUE(readerOf(source).copy(from, length, buffers[size_t(target - 1)].data() + to));
+        std::array<int32_t, kBufferSize> held = holds[size_t(target - 1)];
+        for (int32_t b = 0; b < length; ++b)
+            held[size_t(to + b)] = heldBy(source, from + b);
+        holds[size_t(target - 1)] = held;
+        lastTarget = target;
+        lastTo = to;
+    };
+
+    for (int step = 0; step < 6000; ++step) {
+        int32_t source = below(3);
+        // Reads fall near the last copy half of the time.
+        const bool nearLastCopy = below(2) == 0;
+        if (nearLastCopy)
+            source = lastTarget;
+        const auto somewhere = [&](int32_t length) {
+            const int32_t room = sizeOf(source) - length + 1;
+            return nearLastCopy ? std::min(room - 1, std::max(0, lastTo - 4 + below(48)))
+                                : below(room);
+        };
+        switch (below(6)) {
+        case 0: { // a copy into the other buffer, or into either from the dump
+            const int32_t target = source == 1 ? 2 : source == 2 ? 1 : 1 + below(2);
+            const int32_t length = 1 + below(48);
+            // Over part of the last copy half of the time.
+            const int32_t to =
+                below(2) == 0 ? std::min(kBufferSize - length, std::max(0, lastTo - 8 + below(24)))
+                              : below(kBufferSize - length + 1);
+            copy(source, below(sizeOf(source) - length + 1), length, target, to);
+            break;
+        }
+        case 1: { // a page of the dump appended to the chain in the second buffer
+            const int32_t length = 12 + below(36);
+            if (chainEnd + length <= kBufferSize) {
+                copy(0, below(kDumpSize - length + 1), length, 2, chainEnd);
+                chainEnd += length;
+            }
+            break;
+        }
+        case 2: { // a read of 1, 2 or 4 bytes, some of them past the end
+            const int32_t length = std::array<int32_t, 3>{1, 2, 4}[size_t(below(3))];
+            const int32_t at = below(4) == 0 ? sizeOf(source) - below(3) : somewhere(length);
+            if (length == 1)
+                readerOf(source).u8(at);
+            else if (length == 2)
+                readerOf(source).u16le(at);
+            else
+                readerOf(source).u32be(at);
+            noteModelRead(source, at, length);
+            break;
+        }
+        case 3: { // a scan of bytes or words, upwards or downwards
+            const bool words = below(2) == 0;
+            const int32_t width = words ? 4 : 1;
+            const int32_t stride = (1 + below(20)) * (below(4) == 0 ? -1 : 1);
+            const int32_t from = somewhere(width);
+            const int32_t count = 1 + below(30);
+            const auto never = [](int64_t, auto) { return false; };
+            if (words)
+                readerOf(source).scanU32be(from, stride, count, never);
+            else
+                readerOf(source).scanU8(from, stride, count, never);
+            for (int64_t k = 0; k < count; ++k)
+                noteModelRead(source, from + k * stride, width);
+            break;
+        }
+        case 4: { // raw bytes
+            const int32_t length = 1 + below(24);
+            const int32_t at = somewhere(length);
+            readerOf(source).bytes(at, length);
+            noteModelRead(source, at, length);
+            break;
+        }
+        default: // an entry printed
+            ASSERT_EQ(recorder.takeRanges(), rangesOf(read)) << "after step " << step;
+            read.clear();
+        }
+    }
+    EXPECT_GT(chainEnd, kBufferSize / 2) << "pages were appended";
 }
 
 TEST(ReadRecorderTest, AnInnerRecordingKeepsItsReadsApart) {
