@@ -115,7 +115,8 @@ public:
     template <class Visit>
     std::optional<Found<uint32_t>> scanU32be(int64_t from, int64_t step, int64_t count,
                                              Visit visit) const {
-        return scan<uint32_t>(from, step, count, loadU32be, visit);
+        return scan<uint32_t>(
+            from, step, count, [](const uint8_t* at) { return loadU32be(at); }, visit);
     }
 
     /// Like scanU32be, for single bytes: the code byte of every record of a table, say.
