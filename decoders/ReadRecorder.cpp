@@ -150,7 +150,8 @@ bool separatedDescending(const DumpRange* runs, size_t count) {
 ReadRecorder::ReadRecorder(const uint8_t* dump, int32_t size)
     : m_base(reinterpret_cast<uintptr_t>(dump))
     , m_size(dump && size > 0 ? uintptr_t(size) : 0)
-    // A scan of every 16-byte row of a 64 KiB flash fits without growing the list.
+    // A field read row by row from every 16-byte row of a 64 KiB flash fits without growing the
+    // list.
     , m_runRoom(std::clamp<size_t>(m_size / kRowSize, kFewestRuns, kMostRunsReserved))
     , m_runs(new DumpRange[m_runRoom]) {}
 

@@ -39,7 +39,8 @@ public:
 
     /// Notes, for the active recorder if there is one, `count` (> 0) reads of `length` (> 0)
     /// bytes each, at `at`, `at + step`, `at + 2 * step` and so on: a scan of one field in every
-    /// row costs one call rather than one per row.
+    /// row costs one call rather than one per row, and one entry of the list per copied page
+    /// when it scans a copy.
     static void noteStridedReads(const uint8_t* at, int64_t length, int64_t step, int64_t count);
 
     /// Notes, for this recorder, which must be the active one, that the `length` bytes at
