@@ -171,20 +171,16 @@ void ReadRecorder::noteRead(const uint8_t* at, int64_t length) {
 
 void ReadRecorder::noteOtherRead(uintptr_t start, uintptr_t end) {
     ReadRecorder* const recorder = s_active;
-    if (recorder && !recorder->noteReadOfNextCopy(start, end))
-        recorder->notePieces(start, end);
-}
-
-bool ReadRecorder::noteReadOfNextCopy(uintptr_t start, uintptr_t end) {
-    const size_t next = m_aliasHint + 1;
-    if (next >= m_aliases.size())
-        return false;
-    const Alias& alias = m_aliases[next];
-    if (start < alias.start || end - alias.start > uintptr_t(alias.length))
-        return false;
-    aimAt(next);
-    const uintptr_t inDump = m_base + uintptr_t(alias.dumpOffset) + (start - alias.start);
-    return noteDumpReadIfRoom(inDump, inDump + (end - start));
+    if (!recorder)
+        return;
+    // A read wholly inside one copy, as most are, is a read of the dump bytes it holds.
+    if (const Alias* const alias = recorder->aliasHolding(start, end)) {
+        const uintptr_t inDump =
+            recorder->m_base + uintptr_t(alias->dumpOffset) + (start - alias->start);
+        if (noteDumpReadIfRoom(inDump, inDump + (end - start)))
+            return;
+    }
+    recorder->notePieces(start, end);
 }
 
 void ReadRecorder::aimAt(size_t alias) const {
@@ -455,9 +451,6 @@ void ReadRecorder::forEachDumpPiece(uintptr_t address, int64_t length, Piece pie
                                   [](uintptr_t a, const Alias& b) { return a < b.start; });
     if (alias != m_aliases.begin())
         --alias;
-    if (alias != m_aliases.end() && address - alias->start < uintptr_t(alias->length) &&
-        s_active == this)
-        aimAt(size_t(alias - m_aliases.begin()));
     for (; alias != m_aliases.end() && alias->start < end; ++alias) {
         const uintptr_t from = std::max(address, alias->start);
         const uintptr_t to = std::min(end, alias->start + uintptr_t(alias->length));

@@ -73,10 +73,6 @@ private:
     // Notes a read that lies partly or wholly outside the dump and outside the copied span the
     // last read of a copy fell in, or that opens a run when the list is full.
     static void noteOtherRead(uintptr_t start, uintptr_t end);
-    // Notes the read [start, end) when it lies in the alias after the last one a read of a copy
-    // fell in, as the next page of a block read front to back does; false when it does not, or
-    // the list must grow first.
-    bool noteReadOfNextCopy(uintptr_t start, uintptr_t end);
     // Makes alias `alias` the one that reads of a copy are first looked for in.
     void aimAt(size_t alias) const;
     // Notes the dump bytes that [start, end) holds, directly or through aliases.
@@ -121,8 +117,8 @@ private:
     std::vector<Scan> m_scans;
     // Sorted by start, never overlapping.
     std::vector<Alias> m_aliases;
-    // The alias that the last read of a copy looked up began in: a guess, checked before use.
-    // While this recorder is active, the static record of the recording holds its bounds.
+    // The alias that the last read of a copy found wholly inside it: a guess, checked before
+    // use. While this recorder is active, the static record of the recording holds its bounds.
     mutable size_t m_aliasHint = 0;
     // Kept between copies, so that noting one allocates nothing once it has grown.
     std::vector<Alias> m_replacement;

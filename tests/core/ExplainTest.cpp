@@ -245,6 +245,8 @@ TEST(ReadRecorderTest, CopiesKeepPointingAtTheDumpUntilOverwritten) {
     const DumpReader copied(buffer.data(), int32_t(buffer.size()));
     copied.u32be(6); // straddles both pages
     EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x8A, 0x8B}, {0xC4, 0xC5}}));
+    copied.u8(5); // inside the first page, which reads of the buffer now look in first
+    EXPECT_EQ(recorder.takeRanges(), (std::vector<DumpRange>{{0x89, 0x89}}));
     // A later copy over part of the buffer replaces only that part's link.
     ASSERT_TRUE(reader.copy(0x10, 4, buffer.data() + 6));
     copied.u32be(4);
