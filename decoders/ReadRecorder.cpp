@@ -195,14 +195,12 @@ void ReadRecorder::notePieces(uintptr_t start, uintptr_t end) {
     forEachDumpPiece(start, int64_t(end - start),
                      [this](int64_t, int64_t offset, int64_t pieceLength) {
                          const uintptr_t pieceStart = m_base + uintptr_t(offset);
-                         const uintptr_t pieceEnd = pieceStart + uintptr_t(pieceLength);
-                         if (!noteDumpReadIfRoom(pieceStart, pieceEnd))
-                             noteSpan(pieceStart, pieceEnd);
+                         noteSpan(pieceStart, pieceStart + uintptr_t(pieceLength));
                      });
 }
 
 void ReadRecorder::noteSpan(uintptr_t start, uintptr_t end) {
-    if (extendOpenRun(start, end))
+    if (noteDumpReadIfRoom(start, end))
         return;
     closeOpenRun(kOlder);
     openRun(start, end);
@@ -230,22 +228,14 @@ void ReadRecorder::noteStridedReads(const uint8_t* at, int64_t length, int64_t s
 
 void ReadRecorder::noteDumpScan(uintptr_t first, int64_t length, int64_t step, int64_t count) {
     if (count == 1) {
-        if (!noteDumpReadIfRoom(first, first + uintptr_t(length)))
-            noteSpan(first, first + uintptr_t(length));
+        noteSpan(first, first + uintptr_t(length));
         return;
     }
-    // Room for the open runs, closed in the order they were opened so that runs read in one
-    // direction stay in order, and for the scan.
-    makeRoom(3);
+    // Closed in the order they were opened, so that runs read in one direction stay in order.
+    closeOpenRun(kOlder);
+    closeOpenRun(kNewer);
+    makeRoom(1);
     Recording& recording = s_recording;
-    for (const size_t run : {kOlder, kNewer}) {
-        if (recording.start[run] < recording.end[run]) {
-            *recording.next++ = {int32_t(recording.start[run] - m_base),
-                                 int32_t(recording.end[run] - m_base - 1)};
-            recording.start[run] = kNoAddress;
-            recording.end[run] = 0;
-        }
-    }
     const uintptr_t last = first + uintptr_t((count - 1) * step);
     // The scan stands in the list as the span from its lowest read to its highest; its reads are
     // written out only when the ranges are taken.

@@ -85,7 +85,7 @@ private:
     void noteScanOfCopy(uintptr_t first, int64_t length, int64_t step, int64_t count);
     // The alias that holds all of [start, end), or null; it becomes the one looked in first.
     const Alias* aliasHolding(uintptr_t start, uintptr_t end) const;
-    // Notes the dump addresses [start, end), of this recorder's dump.
+    // Notes the dump addresses [start, end), of this recorder's dump, growing the list if need be.
     void noteSpan(uintptr_t start, uintptr_t end);
     // Moves open run `run` (the newer or the older) into the list, growing it when full; the
     // run is empty afterwards.
